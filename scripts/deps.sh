@@ -1,0 +1,38 @@
+# Sourced by run.sh and test.sh: installs the Debian packages the build and the tests need, and only
+# those that are missing, so a second run costs a few dpkg queries.
+QUELTA_PACKAGES=(
+    cmake g++ make pkg-config
+    qt6-base-dev libqt6serialport6-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+    libgl-dev libxkbcommon-dev libglx-dev qt6-qpa-plugins
+    libssl-dev zlib1g-dev libmosquitto-dev mosquitto
+    xvfb xauth
+)
+
+quelta_missing_packages() {
+    local package
+    for package in "${QUELTA_PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || echo "$package"
+    done
+}
+
+quelta_install_dependencies() {
+    local missing
+    missing=$(quelta_missing_packages)
+    [ -z "$missing" ] && return 0
+    local sudo=""
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null || { echo "Missing packages and no sudo: $missing" >&2; return 1; }
+        sudo="sudo"
+    fi
+    echo "Installing: $(echo $missing | tr '\n' ' ')"
+    # shellcheck disable=SC2086
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing \
+        || { $sudo apt-get update && $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing; }
+}
+
+# Configures (once) and builds a tree; extra arguments go to cmake's configure step.
+quelta_build() {
+    local dir=$1; shift
+    [ -f "$dir/CMakeCache.txt" ] || cmake -S "$QUELTA_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    cmake --build "$dir" -j "$(nproc)"
+}

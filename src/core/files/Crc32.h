@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+namespace quelta {
+
+// CRC-32 of IEEE 802.3 over the text's Windows-1252 bytes (zlib's table-driven implementation).
+quint32 CalcCRC32(const QString &text);
+
+} // namespace quelta

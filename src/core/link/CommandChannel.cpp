@@ -1,0 +1,110 @@
+#include "link/CommandChannel.h"
+
+#include "app/DiagnosticTrace.h"
+#include "files/AnsiCodec.h"
+
+#include <QDeadlineTimer>
+#include <QSerialPortInfo>
+#include <QThread>
+
+namespace quelta {
+
+CommandChannel::CommandChannel(LinkState &link, DiagnosticTrace &trace, QObject *parent)
+    : QObject(parent)
+    , link_(link)
+    , trace_(trace)
+{
+}
+
+QStringList CommandChannel::portList(const QString &configured)
+{
+    QStringList names;
+    const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo &info : ports)
+        names.append(info.portName());
+    if (!configured.isEmpty() && !names.contains(configured))
+        names.append(configured);
+    return names;
+}
+
+void CommandChannel::setPortName(const QString &name)
+{
+    port_.setPortName(name);
+}
+
+void CommandChannel::configurePort()
+{
+    port_.setBaudRate(QSerialPort::Baud115200);
+    port_.setDataBits(QSerialPort::Data8);
+    port_.setParity(QSerialPort::NoParity);
+    port_.setStopBits(QSerialPort::OneStop);
+    port_.setFlowControl(QSerialPort::NoFlowControl);
+    port_.setReadBufferSize(10000);
+}
+
+bool CommandChannel::reopenPort(QString *error)
+{
+    closePort();
+    if (port_.portName().isEmpty())
+        return false;
+    configurePort();
+    if (!port_.open(QIODevice::ReadWrite)) {
+        if (error)
+            *error = port_.errorString();
+        return false;
+    }
+    // Pseudo-terminals refuse the modem lines; that is no reason to give up the port.
+    port_.setDataTerminalReady(false);
+    port_.setRequestToSend(false);
+    clearBuffers();
+    return true;
+}
+
+void CommandChannel::closePort()
+{
+    if (port_.isOpen())
+        port_.close();
+}
+
+void CommandChannel::clearBuffers()
+{
+    if (port_.isOpen())
+        port_.clear(QSerialPort::AllDirections);
+}
+
+bool CommandChannel::escriu_port(const QString &text)
+{
+    trace_.Escriure_REPortserie(QStringLiteral(" escriu_port ") + text);
+    const QByteArray bytes = ansi::encode(text);
+    // Flushed at once: a command must be on the wire before a following delay or close.
+    const bool written = !port_.portName().isEmpty() && port_.isOpen() && port_.write(bytes) == bytes.size()
+        && (port_.flush() || port_.bytesToWrite() == 0);
+    if (!written) {
+        emit writeFailed();
+        return false;
+    }
+    link_.tempsTX = 2;
+    return true;
+}
+
+QString CommandChannel::localFrame(const QString &body)
+{
+    return QStringLiteral("\rqz+") + body + QLatin1Char('\r');
+}
+
+void CommandChannel::sendIdentificationRequest()
+{
+    link_.espero = QStringLiteral("+ver");
+    escriu_port(localFrame(QStringLiteral("ver")));
+    link_.vegades_espero = 6;
+    link_.StrCom.clear();
+}
+
+void delay(int milliseconds)
+{
+    const QDeadlineTimer deadline(milliseconds);
+    while (!deadline.hasExpired())
+        QThread::msleep(1);
+}
+
+} // namespace quelta

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+namespace quelta {
+
+// The variables through which senders and the reply dispatcher share the one link, and the
+// identity of the device at its other end. One instance lives for the whole run.
+struct LinkState
+{
+    QString connex_remota;   // empty: local serial link; "MQTT": remote; anything else drops commands
+    QString espero;          // prefix of the awaited reply, such as "+ver"; empty when none is awaited
+    QString StrCom;          // the reply line handed to the consumer of the current request
+    int vegades_espero = 0;  // tries left for the current request
+    int tempsllegir = 0;     // link watchdog, 100 ms ticks
+    bool circuit = false;        // the device answered its identification request
+    bool circuittrobat = false;  // a device session is established ("CONECTADO")
+    bool inf = false;            // the device's status and information frames are on
+    bool protegit = false;       // the device refuses programming until its access code is given
+    QString puntercamp;          // "xxx" while a wildcard read streams its answers
+    int tempsRX = 0;             // receive lamp ring-down, 100 ms ticks
+    int tempsTX = 0;             // transmit lamp ring-down, 100 ms ticks
+
+    QString firmware;
+    QString hardware;
+    QString identConnectar;  // device identifier
+    QString central;         // fire-panel type text
+    QString PartsActives;    // availability of the device's parts
+
+    bool isLocal() const { return connex_remota.isEmpty(); }
+    bool isRemote() const { return connex_remota == QLatin1String("MQTT"); }
+};
+
+} // namespace quelta

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Sets up what is missing, builds everything, and runs every test: once in a normal build, and once
+# more for the core under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+QUELTA_ROOT=$(cd "$(dirname "$0")" && pwd)
+source "$QUELTA_ROOT/scripts/deps.sh"
+
+quelta_install_dependencies
+
+quelta_build "$QUELTA_ROOT/build"
+ctest --test-dir "$QUELTA_ROOT/build" --output-on-failure -j "$(nproc)"
+
+quelta_build "$QUELTA_ROOT/build-asan" -DQUELTA_SANITIZE=ON -DQUELTA_BUILD_UI=OFF -DCMAKE_BUILD_TYPE=Debug
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir "$QUELTA_ROOT/build-asan" --output-on-failure -j "$(nproc)"

@@ -1,0 +1,133 @@
+#include "app/Shell.h"
+#include "files/StringCipher.h"
+
+#include "FakeInternet.h"
+#include "PseudoTerminal.h"
+#include "ScriptedPrompter.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quelta;
+
+namespace {
+
+// A shell created the way the window creates it, with its settings in a temporary file.
+struct ShellFixture
+{
+    QTemporaryDir dir;
+    test::ScriptedPrompter prompter;
+    test::FakeInternet internet;
+    std::unique_ptr<Shell> shell;
+
+    QString settingsPath() const { return dir.filePath(QStringLiteral("settings.ini")); }
+
+    void storeSetting(const QString &name, const QString &value) const
+    {
+        QSettings(settingsPath(), QSettings::IniFormat).setValue(name, EncriptarCadenaAes(value, AppSettings::kClau));
+    }
+    QString storedSetting(const QString &name) const
+    {
+        return DesencriptarCadenaAes(QSettings(settingsPath(), QSettings::IniFormat).value(name).toString(), AppSettings::kClau);
+    }
+
+    Shell &create()
+    {
+        shell = std::make_unique<Shell>(prompter, internet,
+                                        std::make_unique<QSettings>(settingsPath(), QSettings::IniFormat),
+                                        dir.filePath(QStringLiteral("quelta")));
+        shell->applyFormatSettings();
+        shell->ObtenirDadesPC();
+        shell->readSettings();
+        shell->chooseStartupLanguage();
+        return *shell;
+    }
+};
+
+} // namespace
+
+class TestShell : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void dictionariesLoadFromTheEmbeddedHeaders()
+    {
+        ShellFixture fixture;
+        Shell &shell = fixture.create();
+        QVERIFY(shell.loadDictionaries());
+        QVERIFY(fixture.prompter.asked.isEmpty());
+        QCOMPARE(shell.dictionary().codeOf(u"idEmpres"), QStringLiteral("0102"));
+    }
+
+    void offlineFirstActivationRunsOnceAndDisablesTheCloud()
+    {
+        ShellFixture fixture;
+        fixture.storeSetting("REG2", QString()); // no port: nothing is opened
+        Shell &shell = fixture.create();
+        QSignalSpy cloud(&shell, &Shell::cloudFunctionsChanged);
+        shell.FormActivate();
+        shell.FormActivate();
+        QCOMPARE(fixture.internet.checks, 1);
+        QCOMPARE(cloud.count(), 1);
+        QCOMPARE(cloud.first().first().toBool(), false);
+        QCOMPARE(shell.windowTitle(), AppSettings::defaultTitle() + QStringLiteral("        sin internet"));
+        QCOMPARE(shell.panelmostrat(), View::Estat);
+    }
+
+    void firstActivationOpensTheStoredPortAndAsksForIdentification()
+    {
+        test::PseudoTerminal device;
+        QVERIFY(device.isValid());
+        ShellFixture fixture;
+        fixture.storeSetting("REG1", AppSettings::defaultTitle());
+        fixture.storeSetting("REG2", device.slavePath());
+        Shell &shell = fixture.create();
+        shell.FormActivate();
+        QCOMPARE(device.readFor(2000), QByteArray("\rqz+ver\r"));
+        QCOMPARE(shell.link().espero, QStringLiteral("+ver"));
+        QCOMPARE(shell.link().vegades_espero, 6);
+    }
+
+    void closingLocksAndSilencesAConnectedDevice_data()
+    {
+        QTest::addColumn<bool>("sessionEstablished");
+        QTest::addColumn<QByteArray>("sent");
+        QTest::newRow("connected") << true << QByteArray("\rqz+cdp=*\r\rqz+inf\r");
+        QTest::newRow("not connected") << false << QByteArray();
+    }
+    void closingLocksAndSilencesAConnectedDevice()
+    {
+        QFETCH(bool, sessionEstablished);
+        QFETCH(QByteArray, sent);
+        test::PseudoTerminal device;
+        ShellFixture fixture;
+        fixture.storeSetting("REG1", AppSettings::defaultTitle());
+        fixture.storeSetting("REG2", device.slavePath());
+        Shell &shell = fixture.create();
+        shell.FormActivate();
+        device.readFor(2000);
+        shell.link().circuittrobat = sessionEstablished;
+        shell.FormClose();
+        QCOMPARE(device.readFor(sessionEstablished ? 2000 : 300), sent);
+    }
+
+    void signingOutSavesEmptyCredentials()
+    {
+        ShellFixture fixture;
+        fixture.storeSetting("REG2", "COM4");
+        fixture.storeSetting("REG3", "instalador@example.com");
+        fixture.storeSetting("REG4", "secret");
+        Shell &shell = fixture.create();
+        QCOMPARE(shell.settings().values().email, QStringLiteral("instalador@example.com"));
+        shell.forgetCloudCredentials();
+        shell.FormClose();
+        QCOMPARE(fixture.storedSetting("REG3"), QString());
+        QCOMPARE(fixture.storedSetting("REG4"), QString());
+        QCOMPARE(fixture.storedSetting("REG2"), QStringLiteral("COM4"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestShell)
+#include "test_shell.moc"
