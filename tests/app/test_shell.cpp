@@ -73,7 +73,7 @@ private slots:
         QCOMPARE(cloud.count(), 1);
         QCOMPARE(cloud.first().first().toBool(), false);
         QCOMPARE(shell.windowTitle(), AppSettings::defaultTitle() + QStringLiteral("        sin internet"));
-        QCOMPARE(shell.panelmostrat(), View::Estat);
+        QCOMPARE(shell.views().panelmostrat(), View::Estat);
     }
 
     void firstActivationOpensTheStoredPortAndAsksForIdentification()

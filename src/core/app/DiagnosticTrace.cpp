@@ -29,7 +29,7 @@ void DiagnosticTrace::addLine(const QString &line, TraceColour colour)
 }
 
 // Each line of the text becomes one trace line with the same time stamp; line breaks are dropped.
-void DiagnosticTrace::Escriure_REPortserie(const QString &text)
+void DiagnosticTrace::Escriure_REPortserie(const QString &text, std::optional<TraceColour> colour)
 {
     if (paused_)
         return;
@@ -44,12 +44,12 @@ void DiagnosticTrace::Escriure_REPortserie(const QString &text)
         }
         if (lineBreak < 0) {
             const QString line = stamp + rest + QStringLiteral("   ");
-            addLine(line, colourOf(line));
+            addLine(line, colour.value_or(colourOf(line)));
             break;
         }
         if (lineBreak > 0) {
             const QString line = stamp + rest.left(lineBreak);
-            addLine(line, colourOf(line));
+            addLine(line, colour.value_or(colourOf(line)));
         }
         rest = rest.mid(lineBreak + (lineBreak == 0 ? 1 : 0));
     }

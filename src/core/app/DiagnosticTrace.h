@@ -3,9 +3,11 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 namespace quelta {
 
-enum class TraceColour { Black, Blue, Green, Red };
+enum class TraceColour { Black, Blue, Green, Red, Magenta, DarkRed };
 
 // The time-stamped trace of every exchange with the device, the broker and the servers. It is kept
 // whether or not the console window shows it.
@@ -15,7 +17,8 @@ class DiagnosticTrace : public QObject
 public:
     using QObject::QObject;
 
-    void Escriure_REPortserie(const QString &text);
+    // Adds the text, one trace line per line of it, coloured by its content unless a colour is given.
+    void Escriure_REPortserie(const QString &text, std::optional<TraceColour> colour = std::nullopt);
 
     bool paused() const { return paused_; }
     void setPaused(bool paused) { paused_ = paused; }

@@ -5,18 +5,6 @@
 
 namespace quelta {
 
-QString viewName(View view)
-{
-    switch (view) {
-    case View::Estat: return QStringLiteral("Estat");
-    case View::Programacio: return QStringLiteral("Programacio");
-    case View::LlistaCircuits: return QStringLiteral("LlistaCircuits");
-    case View::Actualitzacions: return QStringLiteral("Actualitzacions");
-    case View::Mapa: return QStringLiteral("Mapa");
-    }
-    return {};
-}
-
 Shell::Shell(Prompter &prompter, InternetCheck &internet, std::unique_ptr<QSettings> settingsStore,
              const QString &programPath, QObject *parent)
     : QObject(parent)
@@ -25,7 +13,22 @@ Shell::Shell(Prompter &prompter, InternetCheck &internet, std::unique_ptr<QSetti
     , settings_(std::move(settingsStore))
     , languages_(programPath)
     , channel_(link_, trace_)
+    , dispatcher_(link_, trace_)
+    , supervisor_(link_, channel_, statusBar_, views_, prompter_, [this] { return windowTitle(); })
+    , lock_(link_, channel_, statusBar_, prompter_)
 {
+    connectLink();
+}
+
+// The dispatcher wakes supervision through its timer, as it does every consumer it does not call.
+void Shell::connectLink()
+{
+    connect(&channel_, &CommandChannel::received, &dispatcher_, &ReplyDispatcher::ComPortRxChar);
+    connect(&channel_, &CommandChannel::writeFailed, &supervisor_, &LinkSupervisor::portWriteFailed);
+    connect(&supervisor_, &LinkSupervisor::clearAllFields, this, &Shell::Esborra_Camps);
+    connect(&dispatcher_, &ReplyDispatcher::wakeSupervision, &supervisor_, [this] { supervisor_.startSupervision(1); });
+    connect(&dispatcher_, &ReplyDispatcher::remoteLineArrived, &supervisor_,
+            [this] { supervisor_.startSupervision(5000); });
 }
 
 void Shell::applyFormatSettings()
@@ -84,20 +87,12 @@ QString Shell::windowTitle() const
     return Titol() + QStringLiteral("        sin internet");
 }
 
-void Shell::setPanelmostrat(View view)
-{
-    if (view == panelmostrat_)
-        return;
-    panelmostrat_ = view;
-    emit panelmostratChanged(view);
-}
-
 void Shell::FormActivate()
 {
     if (activated_)
         return;
     activated_ = true;
-    setPanelmostrat(View::Estat);
+    views_.setPanelmostrat(View::Estat);
     // The cloud version check and the sign-in come with the cloud directory; until then no session
     // token exists and the cloud functions stay off.
     online_ = internet_.isOnline();
@@ -107,14 +102,23 @@ void Shell::FormActivate()
         openPortAndIdentify();
 }
 
+void Shell::startLink()
+{
+    statusBar_.showLinkState(StatusBar::kSinConexio);
+    link_.comunicacioLocal = true;
+    supervisor_.start();
+}
+
 void Shell::openPortAndIdentify()
 {
     channel_.reopenPort();
     channel_.sendIdentificationRequest();
+    supervisor_.startSupervision(100);
 }
 
 void Shell::FormClose()
 {
+    supervisor_.stopSupervision();
     settings_.GuardarConfigInicial();
     if (link_.isLocal() && link_.circuittrobat)
         leaveLocalDevice();
@@ -137,11 +141,42 @@ void Shell::forgetCloudCredentials()
     settings_.values().password.clear();
 }
 
-void Shell::setPortName(const QString &name)
+void Shell::CCBPortClick(const QString &name)
 {
-    settings_.values().port = name;
+    channel_.closePort();
     channel_.setPortName(name);
+    if (!name.isEmpty() && !channel_.reopenPort() && channel_.openError() == QSerialPort::DeviceNotFoundError)
+        prompter_.ElMeuMessageDlg(dialog::warning(tr("No se puede abrir este puerto\r\nDesconecte el cable y vuelva a conectarlo")));
+    settings_.values().port = name;
     settings_.GuardarConfigInicial();
+}
+
+// The device left behind is locked again; the one now on the port is asked who it is.
+void Shell::CCBPortChange()
+{
+    channel_.escriu_port(CommandChannel::localFrame(QStringLiteral("cdp=*")));
+    channel_.reopenPort();
+    settings_.GuardarConfigInicial();
+    link_.protegit = false;
+    Esborra_Camps();
+    channel_.sendIdentificationRequest();
+    if (!channel_.portName().isEmpty())
+        supervisor_.startSupervision(500);
+}
+
+void Shell::Esborra_Camps()
+{
+    emit fieldsCleared();
+}
+
+void Shell::MIIComunicacioLocalClick()
+{
+    if (link_.isRemote())
+        channel_.endRemoteSession();
+    if (!views_.isShown(View::LlistaCircuits))
+        CCBPortChange();
+    link_.comunicacioLocal = true;
+    emit localLinkSelected();
 }
 
 } // namespace quelta

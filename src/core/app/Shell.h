@@ -6,9 +6,14 @@
 #include "app/NamedStrings.h"
 #include "app/PcData.h"
 #include "app/Settings.h"
+#include "app/StatusBar.h"
+#include "app/ViewState.h"
 #include "link/CommandChannel.h"
 #include "link/LinkState.h"
+#include "link/ProgrammingLock.h"
+#include "link/ReplyDispatcher.h"
 #include "model/ParameterDictionary.h"
+#include "status/LinkSupervisor.h"
 
 #include <QObject>
 
@@ -17,13 +22,10 @@ namespace quelta {
 class InternetCheck;
 class Prompter;
 
-// The view the installer is in; the status polling and the read engine depend on it.
-enum class View { Estat, Programacio, LlistaCircuits, Actualitzacions, Mapa };
-QString viewName(View view);
-
-// The core of the main window: the settings, this PC, the dictionaries, the link and the steps of
-// starting and closing that do not concern widgets. The window runs its creation steps in order and
-// repaints from the signals.
+// The core of the main window. It owns the program's state for the whole run (settings, this PC,
+// the dictionaries, the view, the status bar, the device link and its supervision) and runs the
+// steps of starting, choosing a port and closing that do not concern widgets. The window runs its
+// creation steps in order and repaints from the signals of these objects.
 class Shell : public QObject
 {
     Q_OBJECT
@@ -41,23 +43,29 @@ public:
     // The named strings and both dictionaries. False (after telling the installer) when a header
     // cannot be read: the program cannot go on.
     bool loadDictionaries();
+    // The lamp tick, the "SIN   CONEXION" state and the local link, as a new window shows them.
+    void startLink();
 
     // The first activation's work; later calls do nothing.
     void FormActivate();
     void FormClose();
 
+    // Choosing a port from the list: opened and stored, then the device there is asked to identify.
+    void CCBPortClick(const QString &name);
+    void CCBPortChange();
+    // "Local": back to the local link.
+    void MIIComunicacioLocalClick();
+
+    // Clears every configuration field and grid to its empty state.
+    void Esborra_Camps();
+
     // "Cerrar sesión": the cloud credentials are forgotten and saved empty when the window closes.
     void forgetCloudCredentials();
-    // A port picked from the list: stored and saved.
-    void setPortName(const QString &name);
 
     QString Titol() const { return settings_.values().titol; }
     QString windowTitle() const;
     bool cloudFunctionsEnabled() const { return !token_.isEmpty(); }
     bool online() const { return online_; }
-
-    View panelmostrat() const { return panelmostrat_; }
-    void setPanelmostrat(View view);
 
     const FormatSettings &format() const { return format_; }
     const TDadesPC &dadesPC() const { return dadesPC_; }
@@ -66,16 +74,23 @@ public:
     const NamedStrings &namedStrings() const { return namedStrings_; }
     const ParameterDictionary &dictionary() const { return dictionary_; }
     DiagnosticTrace &trace() { return trace_; }
+    ViewState &views() { return views_; }
+    StatusBar &statusBar() { return statusBar_; }
     LinkState &link() { return link_; }
     CommandChannel &channel() { return channel_; }
+    ReplyDispatcher &dispatcher() { return dispatcher_; }
+    LinkSupervisor &supervisor() { return supervisor_; }
+    ProgrammingLock &lock() { return lock_; }
 
 signals:
     void windowTitleChanged(const QString &title);
     void cloudFunctionsChanged(bool enabled);
-    void panelmostratChanged(quelta::View view);
     void languageChanged(const QString &storedName);
+    void localLinkSelected();
+    void fieldsCleared();
 
 private:
+    void connectLink();
     void openPortAndIdentify();
     void leaveLocalDevice();
 
@@ -88,9 +103,13 @@ private:
     NamedStrings namedStrings_;
     ParameterDictionary dictionary_;
     DiagnosticTrace trace_;
+    ViewState views_;
+    StatusBar statusBar_;
     LinkState link_;
     CommandChannel channel_;
-    View panelmostrat_ = View::Estat;
+    ReplyDispatcher dispatcher_;
+    LinkSupervisor supervisor_;
+    ProgrammingLock lock_;
     QString token_; // cloud session token; set by the sign-in
     bool online_ = false;
     bool activated_ = false;

@@ -14,6 +14,7 @@ CommandChannel::CommandChannel(LinkState &link, DiagnosticTrace &trace, QObject 
     , link_(link)
     , trace_(trace)
 {
+    connect(&port_, &QSerialPort::readyRead, this, [this] { emit received(port_.readAll()); });
 }
 
 QStringList CommandChannel::portList(const QString &configured)
@@ -29,6 +30,7 @@ QStringList CommandChannel::portList(const QString &configured)
 
 void CommandChannel::setPortName(const QString &name)
 {
+    portName_ = name;
     port_.setPortName(name);
 }
 
@@ -42,15 +44,15 @@ void CommandChannel::configurePort()
     port_.setReadBufferSize(10000);
 }
 
-bool CommandChannel::reopenPort(QString *error)
+bool CommandChannel::reopenPort()
 {
     closePort();
-    if (port_.portName().isEmpty())
+    openError_ = QSerialPort::NoError;
+    if (portName_.isEmpty())
         return false;
     configurePort();
     if (!port_.open(QIODevice::ReadWrite)) {
-        if (error)
-            *error = port_.errorString();
+        openError_ = port_.error();
         return false;
     }
     // Pseudo-terminals refuse the modem lines; that is no reason to give up the port.
@@ -72,12 +74,41 @@ void CommandChannel::clearBuffers()
         port_.clear(QSerialPort::AllDirections);
 }
 
+void CommandChannel::sendCommand(const QString &body, RemoteTopic topic)
+{
+    if (link_.isLocal()) {
+        escriu_port(localFrame(body));
+    } else if (link_.isRemote() && publisher_) {
+        publisher_->Publica_MQTT(topic, QStringLiteral("qz+") + body);
+        link_.tempsTX = 4;
+    }
+}
+
+void CommandChannel::endRemoteSession()
+{
+    if (publisher_)
+        publisher_->DesconnectarMQTT();
+}
+
 bool CommandChannel::escriu_port(const QString &text)
 {
-    trace_.Escriure_REPortserie(QStringLiteral(" escriu_port ") + text);
-    const QByteArray bytes = ansi::encode(text);
-    // Flushed at once: a command must be on the wire before a following delay or close.
-    const bool written = !port_.portName().isEmpty() && port_.isOpen() && port_.write(bytes) == bytes.size()
+    trace_.Escriure_REPortserie(QStringLiteral(" escriu_port ") + text, TraceColour::Blue);
+    return writeBytes(ansi::encode(text));
+}
+
+bool CommandChannel::escriu_port_Buffer(const QByteArray &bytes)
+{
+    if (writeBytes(bytes))
+        return true;
+    clearBuffers();
+    closePort();
+    return false;
+}
+
+// Flushed at once: a command must be on the wire before a following delay or close.
+bool CommandChannel::writeBytes(const QByteArray &bytes)
+{
+    const bool written = !portName_.isEmpty() && port_.isOpen() && port_.write(bytes) == bytes.size()
         && (port_.flush() || port_.bytesToWrite() == 0);
     if (!written) {
         emit writeFailed();

@@ -15,17 +15,25 @@ struct LinkState
     int tempsllegir = 0;     // link watchdog, 100 ms ticks
     bool circuit = false;        // the device answered its identification request
     bool circuittrobat = false;  // a device session is established ("CONECTADO")
-    bool inf = false;            // the device's status and information frames are on
+    bool inf = true;             // the device's status and information frames are on
     bool protegit = false;       // the device refuses programming until its access code is given
     QString puntercamp;          // "xxx" while a wildcard read streams its answers
     int tempsRX = 0;             // receive lamp ring-down, 100 ms ticks
     int tempsTX = 0;             // transmit lamp ring-down, 100 ms ticks
+    int tempsRXAgui = 0;         // the same for the fire-panel link lamps
+    int tempsTXAgui = 0;
+    int tempsActu = 0;           // firmware-update watchdog; above 0 while an update runs
+    int connex_Quelta_Agui = 0;  // device-to-panel link: 0 none, 1 panel disconnected, 2 connected
+    bool llegir = false;         // a full read waits for the stream to stop
+    bool llegirpag = false;      // a page read waits for the stream to stop, or runs
 
     QString firmware;
     QString hardware;
     QString identConnectar;  // device identifier
     QString central;         // fire-panel type text
     QString PartsActives;    // availability of the device's parts
+
+    bool comunicacioLocal = true; // the "Local" menu item is ticked
 
     bool isLocal() const { return connex_remota.isEmpty(); }
     bool isRemote() const { return connex_remota == QLatin1String("MQTT"); }

@@ -1,0 +1,43 @@
+#include "app/StatusBar.h"
+
+namespace quelta {
+
+void StatusBar::setPanel(int index, const QString &text)
+{
+    QString &panel = panels_.at(static_cast<size_t>(index));
+    if (panel == text)
+        return;
+    panel = text;
+    emit panelChanged(index, text);
+}
+
+void StatusBar::showLinkState(const QString &state)
+{
+    setPanel(0, state);
+    setPanel(1, QString());
+    setPanel(2, QString());
+}
+
+void StatusBar::setProgress(int percent)
+{
+    progressVisible_ = true;
+    progress_ = percent;
+    emit progressChanged(true, percent);
+}
+
+void StatusBar::hideProgress()
+{
+    progressVisible_ = false;
+    progress_ = 0;
+    emit progressChanged(false, 0);
+}
+
+void StatusBar::setBusy(bool busy)
+{
+    if (busy_ == busy)
+        return;
+    busy_ = busy;
+    emit busyChanged(busy);
+}
+
+} // namespace quelta

@@ -1,0 +1,104 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+#include <optional>
+
+namespace quelta {
+
+class CommandChannel;
+class Prompter;
+class StatusBar;
+class ViewState;
+struct LinkState;
+
+// A "+ver:" or "+vEr:" answer, split into its cleaned fields.
+struct VersionReply
+{
+    bool extended = false; // "+vEr:": firmware, identifier, hardware, parts mask
+    QStringList fields;
+};
+std::optional<VersionReply> parseVersionReply(const QString &line);
+QString cleanVersionField(const QString &field);
+
+// Keeps the link to the device under supervision: polls it on TimerCircuit, learns its identity
+// from the version answers, establishes and ends the connection, and watches the local link on
+// the 100 ms TimerLeds tick.
+class LinkSupervisor : public QObject
+{
+    Q_OBJECT
+public:
+    LinkSupervisor(LinkState &link, CommandChannel &channel, StatusBar &statusBar, ViewState &views,
+                   Prompter &prompter, std::function<QString()> windowTitle, QObject *parent = nullptr);
+
+    // Supervision and identification; every tick sets its own next interval.
+    QTimer TimerCircuit;
+    // Lamp ring-down, the local link watchdog and the blinking, every 100 ms for the life of the window.
+    QTimer TimerLeds;
+
+    void start();
+
+    void TimerCircuitTimer();
+    void TimerLedsTimer();
+    // The status view: brings it forward and restarts the status stream.
+    void BBLlegirEstatClick();
+    // No port named, or a write failed: the device counts as not answering.
+    void portWriteFailed();
+    // (Re)starts supervision after the given interval.
+    void startSupervision(int intervalMs);
+    void stopSupervision();
+    bool supervising() const { return TimerCircuit.isActive(); }
+
+    // The read and write engines' timers: supervision does not poll while one runs.
+    void addTransferTimer(const QTimer *timer) { transferTimers_.append(timer); }
+
+    // Tests shorten every interval and wait by this factor.
+    void setTimeDivisor(int divisor);
+
+signals:
+    void identityChanged();                     // firmware, identifier, hardware or panel type learnt
+    void partsMaskApplied(const QString &mask); // a four-character mask: each "0" is a part not fitted
+    void connectionEstablished();
+    void connectionEnded();
+    void statusScreenShown(bool connected);
+    void clearAllFields();                      // Esborra_Camps
+    void streamStopped();                       // "+inf:" in the programming view: a waiting transfer may start
+    void portListChanged();
+    void ledsTicked();                          // lamps and blinking repaint
+
+private:
+    int scaled(int milliseconds) const { return milliseconds / timeDivisor_; }
+    void wait(int milliseconds) const;
+    bool transferRunning() const;
+    bool remoteSide() const;
+    void lookAtReply();
+    void handleVersionReply(const VersionReply &reply);
+    void takeVer(const QStringList &fields);
+    void takeVEr(const QStringList &fields);
+    void poll();
+    void pollRemote();
+    void pollLocal();
+    void choosePoll(QString &body);
+    void declareLost();
+    void establishConnection();
+    void keepStreamAlive();
+    void endConnection();
+    void showStatusScreen();
+    void restartStream();
+    void watchdogExpired();
+    void reopenAndIdentify();
+
+    LinkState &link_;
+    CommandChannel &channel_;
+    StatusBar &statusBar_;
+    ViewState &views_;
+    Prompter &prompter_;
+    std::function<QString()> windowTitle_;
+    QList<const QTimer *> transferTimers_;
+    int timeDivisor_ = 1;
+};
+
+} // namespace quelta

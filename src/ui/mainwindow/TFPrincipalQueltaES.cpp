@@ -1,0 +1,748 @@
+#include "mainwindow/TFPrincipalQueltaES.h"
+
+#include "app/Shell.h"
+#include "dialogs/MessageDialogs.h"
+#include "mainwindow/ClickGesture.h"
+#include "mainwindow/StatusLamp.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QComboBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QProgressBar>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+namespace quelta::ui {
+namespace {
+
+constexpr int kHintPauseMs = 250;
+constexpr int kHintDurationMs = 10000;
+constexpr QSize kBarButtonSize(84, 52);
+
+// The application's hint pause; Qt reads it from the style of the hovered widget.
+class HintStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_ToolTip_WakeUpDelay)
+            return kHintPauseMs;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+// Hints are aqua and come up after a short pause, for the whole program.
+void applyHintSettings()
+{
+    if (!dynamic_cast<HintStyle *>(QApplication::style()))
+        QApplication::setStyle(new HintStyle(QApplication::style()->name()));
+    QPalette palette = QToolTip::palette();
+    palette.setColor(QPalette::ToolTipBase, QColor(0, 255, 255));
+    palette.setColor(QPalette::ToolTipText, Qt::black);
+    QToolTip::setPalette(palette);
+}
+
+QLineEdit *lineEdit(const char *name, int width, QWidget *parent)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setFixedWidth(width);
+    return edit;
+}
+
+} // namespace
+
+TFPrincipalQueltaES::TFPrincipalQueltaES(Shell &shell, QWidget *parent)
+    : QMainWindow(parent)
+    , shell_(shell)
+{
+    buildWidgets();
+    connectShell();
+
+    shell_.applyFormatSettings();
+    applyHintSettings();
+    shell_.ObtenirDadesPC();
+    shell_.readSettings();
+    shell_.chooseStartupLanguage();
+    checkLanguageItem(shell_.languages().Idioma());
+    setWindowTitle(shell_.Titol());
+    if (!shell_.loadDictionaries())
+        return;
+
+    shell_.startLink();
+    hideConnectButton();
+
+    linkStrip_->setCurrentWidget(PUSB_);
+    MIIComunicacioLocal_->setChecked(true);
+    if (!shell_.settings().values().port.isEmpty())
+        refreshPortList();
+
+    placeStatusBarItems();
+    created_ = true;
+}
+
+// --- Building the form ---------------------------------------------------------------------------
+
+void TFPrincipalQueltaES::buildWidgets()
+{
+    setObjectName(QStringLiteral("TFPrincipalQueltaES"));
+    resize(1200, 780);
+
+    auto *central = new QWidget(this);
+    auto *right = new QVBoxLayout;
+    right->addWidget(buildLinkStrip());
+    right->addWidget(buildViews(), 1);
+    auto *layout = new QHBoxLayout(central);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(buildButtonBar());
+    layout->addLayout(right, 1);
+    setCentralWidget(central);
+
+    buildStatusBar();
+    buildMenus();
+    retranslateUi();
+}
+
+QWidget *TFPrincipalQueltaES::buildButtonBar()
+{
+    PBotons_ = new QFrame(this);
+    PBotons_->setObjectName(QStringLiteral("PBotons"));
+    auto *bar = new QVBoxLayout(PBotons_);
+    bar->setContentsMargins(4, 4, 4, 4);
+    BBProg_ = addBarButton("BBProg", QT_TR_NOOP("Prog."), &TFPrincipalQueltaES::BBProgClick);
+    BBBuscar_ = addBarButton("BBBuscar", QT_TR_NOOP("Buscar"), &TFPrincipalQueltaES::BBBuscarClick);
+    BBMapa_ = addBarButton("BBMapa", QT_TR_NOOP("Mapa"), &TFPrincipalQueltaES::BBMapaClick);
+    BBActualitzar_ = addBarButton("BBActualitzar", QT_TR_NOOP("Actual."), &TFPrincipalQueltaES::BBActualitzarClick);
+    BBEvents_ = addBarButton("BBEvents", QT_TR_NOOP("Registro"), &TFPrincipalQueltaES::BBEventsClick);
+    BBLlegirEstat_ = addBarButton("BBLlegirEstat", QT_TR_NOOP("Estado"), &TFPrincipalQueltaES::BBLlegirEstatClick);
+    bar->addStretch(1);
+
+    updateGesture_ = new ClickGesture(this);
+    connect(updateGesture_, &ClickGesture::completed, this, &TFPrincipalQueltaES::firmwareUpdateViewRequested);
+    PBotons_->installEventFilter(this);
+    return PBotons_;
+}
+
+QToolButton *TFPrincipalQueltaES::addBarButton(const char *name, const char *source,
+                                               void (TFPrincipalQueltaES::*handler)())
+{
+    auto *button = new QToolButton(PBotons_);
+    button->setObjectName(QLatin1String(name));
+    button->setFixedSize(kBarButtonSize);
+    button->setFocusPolicy(Qt::StrongFocus);
+    connect(button, &QToolButton::clicked, this, handler);
+    registerCaption([button](const QString &text) { button->setText(text); }, source);
+    PBotons_->layout()->addWidget(button);
+    return button;
+}
+
+// Local mode shows the port selector, remote mode the remote-connection panel, in the same place.
+QWidget *TFPrincipalQueltaES::buildLinkStrip()
+{
+    linkStrip_ = new QStackedWidget(this);
+    linkStrip_->setFixedHeight(44);
+
+    PUSB_ = new QFrame(linkStrip_);
+    PUSB_->setObjectName(QStringLiteral("PUSB"));
+    auto *portCaption = new QLabel(PUSB_);
+    registerCaption([portCaption](const QString &text) { portCaption->setText(text); }, QT_TR_NOOP("Puerto USB"));
+    CCBPort_ = new QComboBox(PUSB_);
+    CCBPort_->setObjectName(QStringLiteral("CCBPort"));
+    CCBPort_->setMinimumWidth(220);
+    // Editable, so that a port the PC does not list (a pseudo-terminal path) can be typed.
+    CCBPort_->setEditable(true);
+    CCBPort_->setInsertPolicy(QComboBox::NoInsert);
+    CCBPort_->installEventFilter(this);
+    registerCaption([this](const QString &text) { setHint(CCBPort_, text); },
+                    QT_TR_NOOP("Puerto USB\r\nPuerto de comunicación de este programa con el circuito Quelta"));
+    connect(CCBPort_, &QComboBox::textActivated, this, &TFPrincipalQueltaES::CCBPortChange);
+    auto *usb = new QHBoxLayout(PUSB_);
+    usb->addWidget(portCaption);
+    usb->addWidget(CCBPort_);
+    usb->addStretch(1);
+
+    PIP_ = new QFrame(linkStrip_);
+    PIP_->setObjectName(QStringLiteral("PIP"));
+    auto *remoteCaption = new QLabel(PIP_);
+    registerCaption([remoteCaption](const QString &text) { remoteCaption->setText(text); },
+                    QT_TR_NOOP("COMUNICACION REMOTA"));
+    BBConnectarRemot_ = new QPushButton(PIP_);
+    BBConnectarRemot_->setObjectName(QStringLiteral("BBConnectarRemot"));
+    auto *remote = new QHBoxLayout(PIP_);
+    remote->addWidget(remoteCaption);
+    remote->addWidget(lineEdit("EIPRemot", 160, PIP_));
+    remote->addWidget(lineEdit("EPortRemot", 70, PIP_));
+    remote->addWidget(BBConnectarRemot_);
+    remote->addStretch(1);
+
+    for (QWidget *panel : {PUSB_, PIP_})
+        panel->setAutoFillBackground(true);
+    linkStrip_->addWidget(PUSB_);
+    linkStrip_->addWidget(PIP_);
+    return linkStrip_;
+}
+
+// Placeholders that the status, programming, cloud, update, map and history screens fill.
+QWidget *TFPrincipalQueltaES::buildViews()
+{
+    views_ = new QStackedWidget(this);
+    const auto page = [this](const char *name) {
+        auto *widget = new QWidget(views_);
+        widget->setObjectName(QLatin1String(name));
+        views_->addWidget(widget);
+        return widget;
+    };
+    PEstat_ = page("PEstat");
+    PProgramacio_ = page("PProgramacio");
+    PLlistatCircuits_ = page("PLlistatCircuits");
+    PActualitzacions_ = page("PActualitzacions");
+    PMapa_ = page("PMapa");
+    PEvents_ = page("PEvents");
+
+    // Without a device the status view shows only its caption; the device panels replace it.
+    PEstatCaption_ = new QLabel(PEstat_);
+    PEstatCaption_->setObjectName(QStringLiteral("PEstatCaption"));
+    PEstatCaption_->setAlignment(Qt::AlignCenter);
+    QFont captionFont = PEstatCaption_->font();
+    captionFont.setPointSizeF(captionFont.pointSizeF() * 2);
+    captionFont.setBold(true);
+    PEstatCaption_->setFont(captionFont);
+    deviceStatusPanels_ = new QWidget(PEstat_);
+    deviceStatusPanels_->setObjectName(QStringLiteral("deviceStatusPanels"));
+    auto *estat = new QVBoxLayout(PEstat_);
+    estat->addWidget(PEstatCaption_);
+    estat->addWidget(deviceStatusPanels_);
+    estat->addWidget(buildAccessCodePrompt(), 0, Qt::AlignCenter);
+    return views_;
+}
+
+QWidget *TFPrincipalQueltaES::buildAccessCodePrompt()
+{
+    auto *frame = new QFrame(PEstat_);
+    frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    PBloqueig_ = frame;
+    PBloqueig_->setObjectName(QStringLiteral("PBloqueig"));
+    PBloqueig_->setFixedWidth(460);
+    auto *title = new QLabel(PBloqueig_);
+    QFont titleFont = title->font();
+    titleFont.setBold(true);
+    title->setFont(titleFont);
+    registerCaption([title](const QString &text) { title->setText(text); }, QT_TR_NOOP(" CODIGO DE PROGRAMACION"));
+    auto *text = new QLabel(PBloqueig_);
+    text->setWordWrap(true);
+    registerCaption([text](const QString &caption) { text->setText(caption); },
+                    QT_TR_NOOP("El circuito está protegido y no se puede acceder a su programación. Para desbloquear "
+                               "entre el código de programación."));
+    ECodiDesbloqueig_ = lineEdit("ECodiDesbloqueig", 200, PBloqueig_);
+    ECodiDesbloqueig_->setEchoMode(QLineEdit::Password);
+    auto *accept = new QPushButton(PBloqueig_);
+    accept->setObjectName(QStringLiteral("BBDesbloqueigAcceptar"));
+    registerCaption([accept](const QString &caption) { accept->setText(caption); }, QT_TR_NOOP("Entrar"));
+    auto *cancel = new QPushButton(PBloqueig_);
+    cancel->setObjectName(QStringLiteral("BBDesbloqueigCancellar"));
+    registerCaption([cancel](const QString &caption) { cancel->setText(caption); }, QT_TR_NOOP("Cancelar"));
+    connect(accept, &QPushButton::clicked, this, &TFPrincipalQueltaES::BBDesbloqueigAcceptarClick);
+    connect(ECodiDesbloqueig_, &QLineEdit::returnPressed, this, &TFPrincipalQueltaES::BBDesbloqueigAcceptarClick);
+    connect(cancel, &QPushButton::clicked, this, &TFPrincipalQueltaES::BBDesbloqueigCancellarClick);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(accept);
+    buttons->addWidget(cancel);
+    auto *layout = new QVBoxLayout(PBloqueig_);
+    layout->addWidget(title);
+    layout->addWidget(text);
+    layout->addWidget(ECodiDesbloqueig_, 0, Qt::AlignCenter);
+    layout->addLayout(buttons);
+    PBloqueig_->hide();
+    return PBloqueig_;
+}
+
+// The panels are fixed-width labels side by side from the left edge of one strip; the lamps and
+// the progress bar lie over them at places computed from those widths.
+void TFPrincipalQueltaES::buildStatusBar()
+{
+    SBEstat_ = new QStatusBar(this);
+    SBEstat_->setObjectName(QStringLiteral("SBEstat"));
+    SBEstat_->setSizeGripEnabled(false);
+    auto *strip = new QWidget(SBEstat_);
+    strip->setFixedHeight(kStatusBarHeight);
+    auto *row = new QHBoxLayout(strip);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    for (std::size_t i = 0; i < statusPanels_.size(); ++i) {
+        auto *panel = new QLabel(strip);
+        panel->setObjectName(QStringLiteral("SBEstatPanel%1").arg(i));
+        panel->setFixedWidth(kPanelWidths.at(i));
+        panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        row->addWidget(panel);
+        statusPanels_.at(i) = panel;
+    }
+    row->addStretch(1);
+    // Panel 2's text starts clear of the fire-panel lamps at its left.
+    statusPanels_[2]->setIndent(2 * StatusLamp::kSize + 30);
+    SBEstat_->addWidget(strip, 1);
+    setStatusBar(SBEstat_);
+
+    PBEstat_ = new QProgressBar(strip);
+    PBEstat_->setObjectName(QStringLiteral("PBEstat"));
+    PBEstat_->setTextVisible(false);
+    PBEstat_->hide();
+    LEstat_ = new QLabel(PBEstat_);
+    LEstat_->setObjectName(QStringLiteral("LEstat"));
+    LEstat_->setAlignment(Qt::AlignCenter);
+    LEstat_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    connect(PBEstat_, &QProgressBar::valueChanged, this, &TFPrincipalQueltaES::showProgressPercent);
+
+    const auto lamp = [strip](const char *name, const QColor &colour) {
+        auto *widget = new StatusLamp(colour, strip);
+        widget->setObjectName(QLatin1String(name));
+        return widget;
+    };
+    ComLedRX_ = lamp("ComLedRX", Qt::green);
+    ComLedTX_ = lamp("ComLedTX", Qt::red);
+    ComLedRXAgui_ = lamp("ComLedRXAgui", Qt::green);
+    ComLedTXAgui_ = lamp("ComLedTXAgui", Qt::red);
+    // The fire-panel lamps appear with a panel link.
+    ComLedRXAgui_->hide();
+    ComLedTXAgui_->hide();
+}
+
+void TFPrincipalQueltaES::placeStatusBarItems()
+{
+    const int lampTop = (kStatusBarHeight - StatusLamp::kSize) / 2;
+    const int rx = GetWidthText(statusPanels_[0]->text(), SBEstat_->font()) + StatusLamp::kSize + 10;
+    ComLedRX_->move(rx, lampTop);
+    ComLedTX_->move(rx + 20, lampTop);
+    const int panel2 = kPanelWidths[0] + kPanelWidths[1];
+    ComLedRXAgui_->move(panel2 + 10, lampTop);
+    ComLedTXAgui_->move(panel2 + 30, lampTop);
+
+    PBEstat_->setGeometry(kPanelWidths[0] + 200, 3, kPanelWidths[1] - 200, kStatusBarHeight - 6);
+    LEstat_->setGeometry(PBEstat_->rect());
+}
+
+void TFPrincipalQueltaES::showProgressPercent(int value)
+{
+    const int span = PBEstat_->maximum() - PBEstat_->minimum();
+    const int percent = span > 0 ? (value - PBEstat_->minimum()) * 100 / span : 0;
+    LEstat_->setText(QStringLiteral("%1%").arg(percent));
+}
+
+void TFPrincipalQueltaES::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    // The blank first item: a few spaces wide so that it can be clicked.
+    QAction *consoleItem = bar->addAction(QStringLiteral("     "));
+    consoleItem->setObjectName(QStringLiteral("consoleGestureItem"));
+    consoleGesture_ = new ClickGesture(this);
+    connect(consoleItem, &QAction::triggered, consoleGesture_, &ClickGesture::click);
+    connect(consoleGesture_, &ClickGesture::completed, this, &TFPrincipalQueltaES::consoleToggleRequested);
+
+    QMenu *sistema = addTopMenu("MISistema", QT_TR_NOOP("Sistema"));
+    connect(addMenuItem(sistema, "MITancarSessio", QT_TR_NOOP("Cerrar sesión")), &QAction::triggered, this,
+            &TFPrincipalQueltaES::MITancarSessioClick);
+    connect(addMenuItem(sistema, "MISortir", QT_TR_NOOP("Salir")), &QAction::triggered, this, &QWidget::close);
+
+    connect(addMenuItem(bar, "MIEstat", QT_TR_NOOP("Estado")), &QAction::triggered, this,
+            &TFPrincipalQueltaES::BBLlegirEstatClick);
+
+    // The transfer and template commands come with their engines.
+    QMenu *programacio = addTopMenu("MIProgramacio", QT_TR_NOOP("Programación"));
+    addMenuItem(programacio, "MIILlegir", QT_TR_NOOP("Leer el circuito"))->setEnabled(false);
+    addMenuItem(programacio, "MIIGravar", QT_TR_NOOP("Programar el circuito"))->setEnabled(false);
+    addMenuItem(programacio, "MIICrearplantilla", QT_TR_NOOP("Guardar plantilla"))->setEnabled(false);
+    addMenuItem(programacio, "MIIImportarPlantilla", QT_TR_NOOP("Importar datos de plantilla"))->setEnabled(false);
+    addMenuItem(programacio, "MIIDefecte", QT_TR_NOOP("Restaurar los valores de fábrica"))->setEnabled(false);
+
+    MIBuscar_ = addMenuItem(bar, "MIBuscar", QT_TR_NOOP("Buscar"));
+    connect(MIBuscar_, &QAction::triggered, this, &TFPrincipalQueltaES::BBBuscarClick);
+    addMenuItem(bar, "MIBidi", QT_TR_NOOP("Bidi"))->setVisible(false);
+
+    QMenu *comunicacio = addTopMenu("MIComunicacio", QT_TR_NOOP("Comunicación"));
+    auto *modes = new QActionGroup(comunicacio);
+    MIIComunicacioLocal_ = addMenuItem(comunicacio, "MIIComunicacioLocal", QT_TR_NOOP("Local"));
+    connect(MIIComunicacioLocal_, &QAction::triggered, this, &TFPrincipalQueltaES::MIIComunicacioLocalClick);
+    QAction *remota = addMenuItem(comunicacio, "MIIComunicacioRemota", QT_TR_NOOP("Remota"));
+    for (QAction *mode : {MIIComunicacioLocal_, remota}) {
+        mode->setCheckable(true);
+        modes->addAction(mode);
+    }
+    remota->setVisible(false);
+
+    buildLanguageMenu(addTopMenu("MIIdioma", QT_TR_NOOP("Idioma")));
+
+    QMenu *info = addTopMenu("MIInfo", QT_TR_NOOP("Info"));
+    addMenuItem(info, "MIIAcercaDe", QT_TR_NOOP("Acerca de"))->setEnabled(false);
+}
+
+// Each language is named in itself, so its caption is never translated.
+void TFPrincipalQueltaES::buildLanguageMenu(QMenu *menu)
+{
+    languageItems_ = new QActionGroup(menu);
+    languageItems_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (const LanguageInfo &language : languageTable()) {
+        auto *item = new QAction(QString::fromUtf8(language.caption), menu);
+        item->setObjectName(QLatin1String(language.menuItem));
+        item->setData(QLatin1String(language.storedName));
+        item->setCheckable(true);
+        languageItems_->addAction(item);
+        menu->addAction(item);
+        connect(item, &QAction::triggered, this, [this, &language] { LanguageClick(language); });
+    }
+}
+
+QAction *TFPrincipalQueltaES::addMenuItem(QWidget *owner, const char *name, const char *source)
+{
+    auto *item = new QAction(owner);
+    item->setObjectName(QLatin1String(name));
+    owner->addAction(item);
+    registerCaption([item](const QString &text) { item->setText(text); }, source);
+    return item;
+}
+
+QMenu *TFPrincipalQueltaES::addTopMenu(const char *name, const char *source)
+{
+    QMenu *menu = menuBar()->addMenu(QString());
+    menu->setObjectName(QLatin1String(name));
+    registerCaption([menu](const QString &text) { menu->setTitle(text); }, source);
+    return menu;
+}
+
+void TFPrincipalQueltaES::registerCaption(std::function<void(const QString &)> apply, const char *source)
+{
+    captions_.push_back({std::move(apply), source});
+}
+
+void TFPrincipalQueltaES::retranslateUi()
+{
+    for (const Caption &caption : captions_)
+        caption.apply(tr(caption.source));
+}
+
+void TFPrincipalQueltaES::setHint(QWidget *widget, const QString &hint)
+{
+    widget->setToolTip(QString(hint).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    widget->setToolTipDuration(kHintDurationMs);
+}
+
+void TFPrincipalQueltaES::connectShell()
+{
+    connect(&shell_, &Shell::windowTitleChanged, this, &QWidget::setWindowTitle);
+    connect(&shell_, &Shell::cloudFunctionsChanged, this, &TFPrincipalQueltaES::setCloudFunctionsEnabled);
+    connect(&shell_.views(), &ViewState::panelmostratChanged, this, &TFPrincipalQueltaES::bringToFront);
+    connect(&shell_, &Shell::languageChanged, this, &TFPrincipalQueltaES::checkLanguageItem);
+    connect(&shell_, &Shell::localLinkSelected, this, &TFPrincipalQueltaES::showLocalLink);
+    setCloudFunctionsEnabled(shell_.cloudFunctionsEnabled());
+
+    const StatusBar &bar = shell_.statusBar();
+    connect(&bar, &StatusBar::panelChanged, this, &TFPrincipalQueltaES::showStatusPanel);
+    connect(&bar, &StatusBar::progressChanged, this, &TFPrincipalQueltaES::showProgress);
+    connect(&bar, &StatusBar::busyChanged, this, &TFPrincipalQueltaES::showBusy);
+    for (int i = 0; i < int(statusPanels_.size()); ++i)
+        statusPanels_.at(static_cast<size_t>(i))->setText(bar.panel(i));
+
+    const LinkSupervisor &supervisor = shell_.supervisor();
+    connect(&supervisor, &LinkSupervisor::connectionEstablished, this, &TFPrincipalQueltaES::showConnectionEstablished);
+    connect(&supervisor, &LinkSupervisor::connectionEnded, this, &TFPrincipalQueltaES::showConnectionEnded);
+    connect(&supervisor, &LinkSupervisor::statusScreenShown, this, &TFPrincipalQueltaES::showStatusScreen);
+    connect(&supervisor, &LinkSupervisor::portListChanged, this, &TFPrincipalQueltaES::refreshPortList);
+    connect(&supervisor, &LinkSupervisor::ledsTicked, this, &TFPrincipalQueltaES::paintLamps);
+    connect(&shell_.lock(), &ProgrammingLock::accessCodeRequested, this, &TFPrincipalQueltaES::showAccessCodePrompt);
+}
+
+// --- Core state on screen ------------------------------------------------------------------------
+
+void TFPrincipalQueltaES::showStatusPanel(int index, const QString &text)
+{
+    statusPanels_.at(static_cast<size_t>(index))->setText(text);
+    if (index == 0)
+        placeStatusBarItems();
+}
+
+void TFPrincipalQueltaES::showProgress(bool visible, int percent)
+{
+    PBEstat_->setValue(percent);
+    PBEstat_->setVisible(visible);
+}
+
+void TFPrincipalQueltaES::showBusy(bool busy)
+{
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void TFPrincipalQueltaES::paintLamps()
+{
+    const LinkState &link = shell_.link();
+    ComLedRX_->setOn(link.tempsRX > 0);
+    ComLedTX_->setOn(link.tempsTX > 0);
+    ComLedRXAgui_->setOn(link.tempsRXAgui > 0);
+    ComLedTXAgui_->setOn(link.tempsTXAgui > 0);
+}
+
+// The live link panel turns light blue; a remote session offers its "Desconectar" button.
+void TFPrincipalQueltaES::showConnectionEstablished()
+{
+    const LinkState &link = shell_.link();
+    QWidget *linkPanel = link.isRemote() ? PIP_ : PUSB_;
+    linkPanel->setPalette(QPalette(QColor(125, 184, 255)));
+    if (link.isRemote()) {
+        BBConnectarRemot_->setText(tr("Desconectar"));
+        BBConnectarRemot_->show();
+    }
+    ComLedRX_->show();
+    ComLedTX_->show();
+    const bool panelLink = link.connex_Quelta_Agui == 1 || link.connex_Quelta_Agui == 2;
+    ComLedRXAgui_->setVisible(panelLink);
+    ComLedTXAgui_->setVisible(panelLink);
+}
+
+void TFPrincipalQueltaES::showConnectionEnded()
+{
+    for (QWidget *panel : {PUSB_, PIP_})
+        panel->setPalette(QPalette());
+}
+
+void TFPrincipalQueltaES::showStatusScreen(bool connected)
+{
+    if (connected) {
+        PEstatCaption_->clear();
+        PEstatCaption_->hide();
+        deviceStatusPanels_->show();
+    } else {
+        showSinConexio();
+    }
+    views_->setCurrentWidget(PEstat_);
+    for (QWidget *button : {BBLlegirEstat_, BBBuscar_, BBMapa_, BBActualitzar_, BBEvents_})
+        button->setEnabled(true);
+    MIBuscar_->setEnabled(true);
+    BBLlegirEstat_->setFocus();
+}
+
+void TFPrincipalQueltaES::showLocalLink()
+{
+    MIIComunicacioLocal_->setChecked(true);
+    linkStrip_->setCurrentWidget(PUSB_);
+}
+
+// --- Access code ---------------------------------------------------------------------------------
+
+void TFPrincipalQueltaES::showAccessCodePrompt()
+{
+    views_->setCurrentWidget(PEstat_);
+    ECodiDesbloqueig_->clear();
+    PBloqueig_->show();
+    PBloqueig_->raise();
+    ECodiDesbloqueig_->setFocus();
+}
+
+void TFPrincipalQueltaES::BBDesbloqueigAcceptarClick()
+{
+    if (!shell_.lock().BBDesbloqueigAcceptarClick(ECodiDesbloqueig_->text())) {
+        ECodiDesbloqueig_->setFocus();
+        return;
+    }
+    ECodiDesbloqueig_->clear();
+    PBloqueig_->hide();
+}
+
+void TFPrincipalQueltaES::BBDesbloqueigCancellarClick()
+{
+    shell_.lock().BBDesbloqueigCancellarClick();
+    ECodiDesbloqueig_->clear();
+    PBloqueig_->hide();
+}
+
+// --- Window events -------------------------------------------------------------------------------
+
+// The first activation's work runs once the window is up, so that its dialogs have a window to
+// stand over.
+void TFPrincipalQueltaES::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (activationQueued_)
+        return;
+    activationQueued_ = true;
+    QTimer::singleShot(0, this, &TFPrincipalQueltaES::FormActivate);
+}
+
+void TFPrincipalQueltaES::FormActivate()
+{
+    showSinConexio();
+    shell_.FormActivate();
+    BBLlegirEstat_->setFocus();
+}
+
+void TFPrincipalQueltaES::showSinConexio()
+{
+    deviceStatusPanels_->hide();
+    PEstatCaption_->setText(tr("SIN   CONEXION"));
+    PEstatCaption_->show();
+    hideConnectButton();
+}
+
+// The remote panel's button reads "Conectar" and waits hidden until a remote session is offered.
+void TFPrincipalQueltaES::hideConnectButton()
+{
+    BBConnectarRemot_->setText(tr("Conectar"));
+    BBConnectarRemot_->hide();
+}
+
+void TFPrincipalQueltaES::closeEvent(QCloseEvent *event)
+{
+    shell_.FormClose();
+    QMainWindow::closeEvent(event);
+}
+
+void TFPrincipalQueltaES::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslateUi();
+        placeStatusBarItems();
+    }
+    QMainWindow::changeEvent(event);
+}
+
+// The update-view gesture counts clicks on the bar itself, not on its buttons, and only while a
+// device session is established.
+bool TFPrincipalQueltaES::eventFilter(QObject *watched, QEvent *event)
+{
+    // Opening the port list shows the ports present now.
+    if (watched == CCBPort_ && event->type() == QEvent::MouseButtonPress)
+        refreshPortList();
+    if (watched == PBotons_ && event->type() == QEvent::MouseButtonPress && shell_.link().circuittrobat) {
+        const auto *press = static_cast<QMouseEvent *>(event);
+        if (!PBotons_->childAt(press->position().toPoint()))
+            updateGesture_->click();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// --- Views ---------------------------------------------------------------------------------------
+
+QWidget *TFPrincipalQueltaES::pageOf(View view) const
+{
+    switch (view) {
+    case View::Estat: return PEstat_;
+    case View::Programacio: return PProgramacio_;
+    case View::LlistaCircuits: return PLlistatCircuits_;
+    case View::Actualitzacions: return PActualitzacions_;
+    case View::Mapa: return PMapa_;
+    }
+    return PEstat_;
+}
+
+void TFPrincipalQueltaES::bringToFront(View view)
+{
+    views_->setCurrentWidget(pageOf(view));
+}
+
+void TFPrincipalQueltaES::showView(View view)
+{
+    bringToFront(view);
+    shell_.views().setPanelmostrat(view);
+}
+
+void TFPrincipalQueltaES::setCloudFunctionsEnabled(bool enabled)
+{
+    for (QWidget *button : {BBBuscar_, BBMapa_, BBActualitzar_, BBEvents_})
+        button->setEnabled(enabled);
+    MIBuscar_->setEnabled(enabled);
+}
+
+// The programming view becomes the current view only when the read engine can start on it.
+void TFPrincipalQueltaES::BBProgClick()
+{
+    if (shell_.lock().allowsProgramming())
+        views_->setCurrentWidget(PProgramacio_);
+}
+
+void TFPrincipalQueltaES::BBBuscarClick()
+{
+    showView(View::LlistaCircuits);
+}
+
+void TFPrincipalQueltaES::BBMapaClick()
+{
+    if (shell_.lock().allowsProgramming())
+        showView(View::Mapa);
+}
+
+void TFPrincipalQueltaES::BBActualitzarClick()
+{
+    if (shell_.lock().allowsProgramming())
+        showView(View::Actualitzacions);
+}
+
+// The event log is shown over the current view without changing it.
+void TFPrincipalQueltaES::BBEventsClick()
+{
+    if (shell_.lock().allowsProgramming())
+        views_->setCurrentWidget(PEvents_);
+}
+
+void TFPrincipalQueltaES::BBLlegirEstatClick()
+{
+    shell_.supervisor().BBLlegirEstatClick();
+}
+
+// --- Link and menus ------------------------------------------------------------------------------
+
+void TFPrincipalQueltaES::refreshPortList()
+{
+    const QString port = shell_.settings().values().port;
+    CCBPort_->clear();
+    CCBPort_->addItems(CommandChannel::portList(port));
+    CCBPort_->setCurrentText(port);
+}
+
+void TFPrincipalQueltaES::CCBPortChange(const QString &name)
+{
+    shell_.CCBPortClick(name);
+    shell_.CCBPortChange();
+}
+
+void TFPrincipalQueltaES::MIIComunicacioLocalClick()
+{
+    shell_.MIIComunicacioLocalClick();
+}
+
+void TFPrincipalQueltaES::MITancarSessioClick()
+{
+    shell_.forgetCloudCredentials();
+    close();
+}
+
+// The item is checked only when its language module loaded; otherwise the current one stays.
+void TFPrincipalQueltaES::LanguageClick(const LanguageInfo &language)
+{
+    if (!shell_.SwitchLanguage(language))
+        checkLanguageItem(shell_.languages().Idioma());
+}
+
+void TFPrincipalQueltaES::checkLanguageItem(const QString &storedName)
+{
+    for (QAction *item : languageItems_->actions())
+        item->setChecked(item->data().toString() == storedName);
+}
+
+} // namespace quelta::ui

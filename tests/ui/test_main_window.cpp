@@ -1,0 +1,350 @@
+#include "mainwindow/TFPrincipalQueltaES.h"
+
+#include "FakeInternet.h"
+#include "ScriptedPrompter.h"
+#include "app/Shell.h"
+#include "dialogs/MessageDialogs.h"
+#include "mainwindow/StatusLamp.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QToolTip>
+#include <QtTest>
+
+#include <memory>
+
+using namespace quelta;
+using quelta::ui::TFPrincipalQueltaES;
+
+Q_DECLARE_METATYPE(quelta::View)
+
+namespace {
+
+// A window over a Shell with fresh settings, no internet and a program in a temporary folder.
+struct Harness
+{
+    QTemporaryDir dir;
+    test::ScriptedPrompter prompter;
+    test::FakeInternet internet;
+    Shell shell{prompter, internet, std::make_unique<QSettings>(dir.filePath(QStringLiteral("s.ini")), QSettings::IniFormat),
+                dir.filePath(QStringLiteral("quelta"))};
+    TFPrincipalQueltaES window{shell};
+
+    template <typename T = QObject>
+    T *find(const QString &name) const
+    {
+        return window.findChild<T *>(name);
+    }
+
+    // Shows the window and lets its first activation run.
+    bool activate()
+    {
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window))
+            return false;
+        return QTest::qWaitFor([this] { return internet.checks > 0; });
+    }
+};
+
+// A translation module with no texts in it: enough for the language to count as installed.
+void writeEmptyModule(const QString &path)
+{
+    static const char magic[] = {'\x3c', '\xb8', '\x64', '\x18', '\xca', '\xef', '\x9c', '\x95',
+                                 '\xcd', '\x21', '\x1c', '\xbf', '\x60', '\xa1', '\xbd', '\xdd'};
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(magic, sizeof magic);
+}
+
+const QStringList kCloudControls{QStringLiteral("BBBuscar"), QStringLiteral("BBMapa"), QStringLiteral("BBActualitzar"),
+                                 QStringLiteral("BBEvents"), QStringLiteral("MIBuscar")};
+
+bool isEnabled(QObject *control)
+{
+    if (auto *action = qobject_cast<QAction *>(control))
+        return action->isEnabled();
+    return qobject_cast<QWidget *>(control)->isEnabled();
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void namedControlsExist_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char *name :
+             {"PBotons", "BBProg", "BBBuscar", "BBMapa", "BBActualitzar", "BBEvents", "BBLlegirEstat", "PUSB", "CCBPort",
+              "PIP", "EIPRemot", "EPortRemot", "BBConnectarRemot", "PEstat", "PProgramacio", "PLlistatCircuits",
+              "PActualitzacions", "PMapa", "PEvents", "SBEstat", "PBEstat", "LEstat", "ComLedRX", "ComLedTX",
+              "ComLedRXAgui", "ComLedTXAgui", "MISistema", "MITancarSessio", "MIEstat", "MIProgramacio", "MIILlegir",
+              "MIIGravar", "MIICrearplantilla", "MIIImportarPlantilla", "MIIDefecte", "MIBuscar", "MIBidi",
+              "MIComunicacio", "MIIComunicacioLocal", "MIIComunicacioRemota", "MIIdioma", "LanguageSpanish",
+              "LanguageEnglish", "LanguagePortugues", "LanguageFrancais", "MIInfo"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+
+    void namedControlsExist()
+    {
+        QFETCH(QString, name);
+        Harness h;
+        QVERIFY(h.window.created());
+        QCOMPARE(h.window.objectName(), QStringLiteral("TFPrincipalQueltaES"));
+        QVERIFY2(h.find(name), qPrintable(name));
+    }
+
+    void statusBarPanels_data()
+    {
+        QTest::addColumn<int>("panel");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("link state") << 0 << 250 << QStringLiteral("SIN   CONEXION");
+        QTest::newRow("activity") << 1 << 400 << QString();
+        QTest::newRow("further text") << 2 << 250 << QString();
+    }
+
+    void statusBarPanels()
+    {
+        QFETCH(int, panel);
+        QFETCH(int, width);
+        QFETCH(QString, text);
+        Harness h;
+        auto *label = h.find<QLabel>(QStringLiteral("SBEstatPanel%1").arg(panel));
+        QVERIFY(label);
+        QCOMPARE(label->width(), width);
+        QCOMPARE(label->text(), text);
+    }
+
+    // The device lamps follow the link-state text, also after it changes.
+    void statusBarItemsArePlacedByTheirRules()
+    {
+        Harness h;
+        auto *bar = h.find<QStatusBar>(QStringLiteral("SBEstat"));
+        auto *state = h.find<QLabel>(QStringLiteral("SBEstatPanel0"));
+        auto *progress = h.find<QProgressBar>(QStringLiteral("PBEstat"));
+        QCOMPARE(progress->x(), 250 + 200);
+        QCOMPARE(progress->width(), 400 - 200);
+        QCOMPARE(h.find<QLabel>(QStringLiteral("LEstat"))->geometry(), progress->rect());
+
+        for (const QString &text : {QStringLiteral("SIN   CONEXION"), QStringLiteral("CONECTADO")}) {
+            state->setText(text);
+            h.window.placeStatusBarItems();
+            const int rx = ui::GetWidthText(text, bar->font()) + ui::StatusLamp::kSize + 10;
+            QCOMPARE(h.find<QWidget>(QStringLiteral("ComLedRX"))->x(), rx);
+            QCOMPARE(h.find<QWidget>(QStringLiteral("ComLedTX"))->x(), rx + 20);
+        }
+        QCOMPARE(h.find<QWidget>(QStringLiteral("ComLedRXAgui"))->x(), 650 + 10);
+        QCOMPARE(h.find<QWidget>(QStringLiteral("ComLedTXAgui"))->x(), 650 + 30);
+    }
+
+    void progressLabelShowsThePercentage_data()
+    {
+        QTest::addColumn<int>("minimum");
+        QTest::addColumn<int>("maximum");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("percent scale") << 0 << 100 << 37 << QStringLiteral("37%");
+        QTest::newRow("block count") << 0 << 200 << 74 << QStringLiteral("37%");
+        QTest::newRow("offset range") << 50 << 150 << 100 << QStringLiteral("50%");
+        QTest::newRow("done") << 0 << 65 << 65 << QStringLiteral("100%");
+    }
+
+    void progressLabelShowsThePercentage()
+    {
+        QFETCH(int, minimum);
+        QFETCH(int, maximum);
+        QFETCH(int, value);
+        QFETCH(QString, shown);
+        Harness h;
+        auto *progress = h.find<QProgressBar>(QStringLiteral("PBEstat"));
+        QVERIFY(progress->isHidden());
+        progress->setRange(minimum, maximum);
+        progress->setValue(value);
+        QCOMPARE(h.find<QLabel>(QStringLiteral("LEstat"))->text(), shown);
+    }
+
+    void menusAtStart()
+    {
+        Harness h;
+        for (const char *name : {"MIILlegir", "MIIGravar", "MIICrearplantilla", "MIIImportarPlantilla", "MIIDefecte"})
+            QVERIFY2(!h.find<QAction>(QLatin1String(name))->isEnabled(), name);
+        QVERIFY(h.find<QAction>(QStringLiteral("MIIComunicacioLocal"))->isChecked());
+        QVERIFY(!h.find<QAction>(QStringLiteral("MIIComunicacioRemota"))->isVisible());
+        QVERIFY(!h.find<QAction>(QStringLiteral("MIBidi"))->isVisible());
+        QVERIFY(h.find<QAction>(QStringLiteral("LanguageSpanish"))->isChecked());
+        QVERIFY(h.find<QWidget>(QStringLiteral("BBConnectarRemot"))->isHidden());
+        auto *stack = h.find<QWidget>(QStringLiteral("PUSB"))->parentWidget();
+        QCOMPARE(qobject_cast<QStackedWidget *>(stack)->currentWidget()->objectName(), QStringLiteral("PUSB"));
+        auto *port = h.find<QComboBox>(QStringLiteral("CCBPort"));
+        QCOMPARE(port->currentText(), QStringLiteral("COM1"));
+    }
+
+    void hints()
+    {
+        Harness h;
+        QCOMPARE(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 250);
+        QCOMPARE(QToolTip::palette().color(QPalette::ToolTipBase), QColor(0, 255, 255));
+        auto *port = h.find<QWidget>(QStringLiteral("CCBPort"));
+        QCOMPARE(port->toolTip(), QStringLiteral("Puerto USB\nPuerto de comunicación de este programa con el circuito Quelta"));
+        QCOMPARE(port->toolTipDuration(), 10000);
+    }
+
+    void offlineStart()
+    {
+        Harness h;
+        QVERIFY(h.activate());
+        QVERIFY(h.window.windowTitle().endsWith(QStringLiteral("        sin internet")));
+        for (const QString &name : kCloudControls)
+            QVERIFY2(!isEnabled(h.find(name)), qPrintable(name));
+        auto *caption = h.find<QLabel>(QStringLiteral("PEstatCaption"));
+        QCOMPARE(caption->text(), QStringLiteral("SIN   CONEXION"));
+        QVERIFY(caption->isVisible());
+        QVERIFY(!h.find<QWidget>(QStringLiteral("deviceStatusPanels"))->isVisible());
+        QVERIFY(h.find<QWidget>(QStringLiteral("PEstat"))->isVisible());
+
+        // Later activations do not run the first activation's work again.
+        h.window.hide();
+        h.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&h.window));
+        QCoreApplication::processEvents();
+        QCOMPARE(h.internet.checks, 1);
+    }
+
+    void cloudControlsFollowTheShell()
+    {
+        Harness h;
+        emit h.shell.cloudFunctionsChanged(true);
+        for (const QString &name : kCloudControls)
+            QVERIFY2(isEnabled(h.find(name)), qPrintable(name));
+        emit h.shell.cloudFunctionsChanged(false);
+        for (const QString &name : kCloudControls)
+            QVERIFY2(!isEnabled(h.find(name)), qPrintable(name));
+    }
+
+    // Each button starts from the map view.
+    void buttonsChooseTheView_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<View>("view");
+        QTest::newRow("status") << "BBLlegirEstat" << "PEstat" << View::Estat;
+        QTest::newRow("search") << "BBBuscar" << "PLlistatCircuits" << View::LlistaCircuits;
+        QTest::newRow("update") << "BBActualitzar" << "PActualitzacions" << View::Actualitzacions;
+        QTest::newRow("programming waits for the read") << "BBProg" << "PProgramacio" << View::Mapa;
+        QTest::newRow("event log") << "BBEvents" << "PEvents" << View::Mapa;
+    }
+
+    void buttonsChooseTheView()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, page);
+        QFETCH(View, view);
+        Harness h;
+        emit h.shell.cloudFunctionsChanged(true);
+        auto *views = qobject_cast<QStackedWidget *>(h.find<QWidget>(QStringLiteral("PEstat"))->parentWidget());
+        h.find<QToolButton>(QStringLiteral("BBMapa"))->click();
+        QCOMPARE(views->currentWidget()->objectName(), QStringLiteral("PMapa"));
+
+        h.find<QToolButton>(button)->click();
+        QCOMPARE(views->currentWidget()->objectName(), page);
+        QCOMPARE(h.shell.views().panelmostrat(), view);
+    }
+
+    // The link-loss handling returns to the status view through the core.
+    void coreViewChangeBringsItsPageToFront()
+    {
+        Harness h;
+        emit h.shell.cloudFunctionsChanged(true);
+        h.find<QToolButton>(QStringLiteral("BBMapa"))->click();
+        h.shell.views().setPanelmostrat(View::Estat);
+        auto *views = qobject_cast<QStackedWidget *>(h.find<QWidget>(QStringLiteral("PEstat"))->parentWidget());
+        QCOMPARE(views->currentWidget()->objectName(), QStringLiteral("PEstat"));
+    }
+
+    void consoleGestureFiresOnEveryEleventhClick()
+    {
+        Harness h;
+        QSignalSpy toggles(&h.window, &TFPrincipalQueltaES::consoleToggleRequested);
+        auto *item = h.find<QAction>(QStringLiteral("consoleGestureItem"));
+        for (int click = 1; click <= 22; ++click) {
+            item->trigger();
+            QCOMPARE(toggles.count(), click / 11);
+        }
+    }
+
+    void updateGestureCountsEmptyBarClicksDuringASession_data()
+    {
+        QTest::addColumn<bool>("session");
+        QTest::addColumn<QString>("under");
+        QTest::addColumn<int>("fired");
+        QTest::newRow("empty area, session") << true << QString() << 1;
+        QTest::newRow("empty area, no session") << false << QString() << 0;
+        // A disabled button (offline: the cloud ones) passes its clicks on to the bar.
+        QTest::newRow("disabled button, session") << true << QStringLiteral("BBBuscar") << 0;
+    }
+
+    void updateGestureCountsEmptyBarClicksDuringASession()
+    {
+        QFETCH(bool, session);
+        QFETCH(QString, under);
+        QFETCH(int, fired);
+        Harness h;
+        QVERIFY(h.activate());
+        h.shell.link().circuittrobat = session;
+        QSignalSpy requests(&h.window, &TFPrincipalQueltaES::firmwareUpdateViewRequested);
+        auto *bar = h.find<QWidget>(QStringLiteral("PBotons"));
+        const QPoint spot = under.isEmpty() ? QPoint(bar->width() / 2, bar->height() - 5)
+                                            : h.find<QWidget>(under)->geometry().center();
+        for (int click = 1; click <= 10; ++click)
+            QTest::mouseClick(bar, Qt::LeftButton, {}, spot);
+        QCOMPARE(requests.count(), 0);
+        QTest::mouseClick(bar, Qt::LeftButton, {}, spot);
+        QCOMPARE(requests.count(), fired);
+    }
+
+    void languageItemIsCheckedOnlyWhenItsModuleLoads_data()
+    {
+        QTest::addColumn<bool>("module");
+        QTest::newRow("module beside the program") << true;
+        QTest::newRow("no module") << false;
+    }
+
+    void languageItemIsCheckedOnlyWhenItsModuleLoads()
+    {
+        QFETCH(bool, module);
+        Harness h;
+        if (module)
+            writeEmptyModule(h.dir.filePath(QStringLiteral("quelta.ENU")));
+        h.find<QAction>(QStringLiteral("LanguageEnglish"))->trigger();
+        QCOMPARE(h.find<QAction>(QStringLiteral("LanguageEnglish"))->isChecked(), module);
+        QCOMPARE(h.find<QAction>(QStringLiteral("LanguageSpanish"))->isChecked(), !module);
+    }
+
+    void cerrarSesionForgetsTheCredentialsAndCloses()
+    {
+        Harness h;
+        QVERIFY(h.activate());
+        h.shell.settings().values().email = QStringLiteral("instalador@example.com");
+        h.shell.settings().values().password = QStringLiteral("secreta");
+        h.find<QAction>(QStringLiteral("MITancarSessio"))->trigger();
+        QVERIFY(!h.window.isVisible());
+
+        AppSettings stored(std::make_unique<QSettings>(h.dir.filePath(QStringLiteral("s.ini")), QSettings::IniFormat));
+        QVERIFY(stored.LLegirConfigInicial(QString()));
+        QCOMPARE(stored.values().email, QString());
+        QCOMPARE(stored.values().password, QString());
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"
