@@ -46,7 +46,7 @@ void Shell::readSettings()
     while (!settings_.LLegirConfigInicial(dadesPC_.IP))
         settings_.GuardarConfigInicial();
     languages_.setIdioma(settings_.values().idioma);
-    channel_.setPortName(settings_.values().port);
+    channel_.setPortName(portForThisRun_.isEmpty() ? settings_.values().port : portForThisRun_);
 }
 
 void Shell::chooseStartupLanguage()
@@ -122,6 +122,8 @@ void Shell::FormClose()
     settings_.GuardarConfigInicial();
     if (link_.isLocal() && link_.circuittrobat)
         leaveLocalDevice();
+    else if (link_.isRemote())
+        channel_.endRemoteSession();
 }
 
 // Lock the device again and silence its frames before letting the port go.

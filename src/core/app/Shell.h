@@ -33,6 +33,9 @@ public:
     Shell(Prompter &prompter, InternetCheck &internet, std::unique_ptr<QSettings> settingsStore,
           const QString &programPath, QObject *parent = nullptr);
 
+    // A port to use instead of the stored one, without storing it (a simulated device, a test rig).
+    void setPortForThisRun(const QString &name) { portForThisRun_ = name; }
+
     // Creation steps, in the order the window calls them.
     void applyFormatSettings();
     void ObtenirDadesPC();
@@ -110,6 +113,7 @@ private:
     ReplyDispatcher dispatcher_;
     LinkSupervisor supervisor_;
     ProgrammingLock lock_;
+    QString portForThisRun_;
     QString token_; // cloud session token; set by the sign-in
     bool online_ = false;
     bool activated_ = false;

@@ -15,6 +15,12 @@ CommandChannel::CommandChannel(LinkState &link, DiagnosticTrace &trace, QObject 
     , trace_(trace)
 {
     connect(&port_, &QSerialPort::readyRead, this, [this] { emit received(port_.readAll()); });
+    // A device unplugged (or a simulated one gone) leaves a dead port: close it so that the next
+    // poll opens it afresh.
+    connect(&port_, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
+        if (error == QSerialPort::ResourceError)
+            QMetaObject::invokeMethod(this, &CommandChannel::closePort, Qt::QueuedConnection);
+    });
 }
 
 QStringList CommandChannel::portList(const QString &configured)

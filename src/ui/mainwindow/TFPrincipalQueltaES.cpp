@@ -84,13 +84,14 @@ TFPrincipalQueltaES::TFPrincipalQueltaES(Shell &shell, QWidget *parent)
     setWindowTitle(shell_.Titol());
     if (!shell_.loadDictionaries())
         return;
+    shell_.Esborra_Camps();
 
     shell_.startLink();
     hideConnectButton();
 
     linkStrip_->setCurrentWidget(PUSB_);
     MIIComunicacioLocal_->setChecked(true);
-    if (!shell_.settings().values().port.isEmpty())
+    if (!shell_.channel().portName().isEmpty())
         refreshPortList();
 
     placeStatusBarItems();
@@ -709,7 +710,7 @@ void TFPrincipalQueltaES::BBLlegirEstatClick()
 
 void TFPrincipalQueltaES::refreshPortList()
 {
-    const QString port = shell_.settings().values().port;
+    const QString port = shell_.channel().portName();
     CCBPort_->clear();
     CCBPort_->addItems(CommandChannel::portList(port));
     CCBPort_->setCurrentText(port);

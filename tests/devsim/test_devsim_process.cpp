@@ -1,0 +1,112 @@
+#include <QDeadlineTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTest>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+// The tool's end of the simulated device: the slave of its pseudo-terminal.
+class SerialEnd
+{
+public:
+    explicit SerialEnd(const QString &path)
+        : fd_(::open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK))
+    {
+        if (fd_ < 0)
+            return;
+        termios raw{};
+        tcgetattr(fd_, &raw);
+        cfmakeraw(&raw);
+        tcsetattr(fd_, TCSANOW, &raw);
+    }
+    ~SerialEnd()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    SerialEnd(const SerialEnd &) = delete;
+    SerialEnd &operator=(const SerialEnd &) = delete;
+
+    bool isOpen() const { return fd_ >= 0; }
+    void write(const QByteArray &bytes) const
+    {
+        [[maybe_unused]] const ssize_t written = ::write(fd_, bytes.constData(), static_cast<size_t>(bytes.size()));
+    }
+    // The first line that starts with `prefix`, its CR included; else everything received.
+    QByteArray readUntilLine(const QByteArray &prefix, int timeoutMs) const
+    {
+        QByteArray received;
+        const QDeadlineTimer deadline(timeoutMs);
+        while (!deadline.hasExpired()) {
+            pollfd fd{fd_, POLLIN, 0};
+            if (poll(&fd, 1, 50) <= 0)
+                continue;
+            char buffer[512];
+            const ssize_t count = ::read(fd_, buffer, sizeof buffer);
+            if (count > 0)
+                received.append(buffer, static_cast<qsizetype>(count));
+            const qsizetype start = received.indexOf(prefix);
+            const qsizetype end = start < 0 ? -1 : received.indexOf('\r', start);
+            if (end >= 0)
+                return received.mid(start, end - start + 1);
+        }
+        return received;
+    }
+
+private:
+    int fd_;
+};
+
+} // namespace
+
+class TestDevsimProcess : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void servesThePseudoTerminalAcrossReopeningsAndCleansUp()
+    {
+        QTemporaryDir dir;
+        const QString link = dir.filePath(QStringLiteral("quelta-port"));
+        QProcess device;
+        device.start(QStringLiteral(DEVSIM_BINARY), {QStringLiteral("--link"), link});
+        QVERIFY(device.waitForStarted());
+        QVERIFY(device.waitForReadyRead(5000));
+        const QString slave = QString::fromLocal8Bit(device.readLine()).trimmed();
+        QVERIFY2(slave.startsWith(QLatin1String("/dev/")), qPrintable(slave));
+        QCOMPARE(QFileInfo(link).symLinkTarget(), slave);
+
+        for (int session = 0; session < 2; ++session) {
+            QThread::msleep(300); // long enough for the device to see the port closed
+            const SerialEnd port(link);
+            QVERIFY(port.isOpen());
+            port.write("\rqz+ver\r");
+            QCOMPARE(port.readUntilLine("+ver:", 5000), QByteArray("+ver:Quelta_v8.7.12,3A0F2C1B84D95E07,\r"));
+        }
+
+        device.terminate();
+        QVERIFY(device.waitForFinished(5000));
+        QCOMPARE(device.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(device.exitCode(), 0);
+        QVERIFY(!QFileInfo(link).isSymLink());
+    }
+
+    void refusesAnUnknownFault()
+    {
+        QProcess device;
+        device.start(QStringLiteral(DEVSIM_BINARY), {QStringLiteral("--fault"), QStringLiteral("explode")});
+        QVERIFY(device.waitForFinished(5000));
+        QCOMPARE(device.exitCode(), 2);
+        QVERIFY(device.readAllStandardOutput().isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDevsimProcess)
+#include "test_devsim_process.moc"
