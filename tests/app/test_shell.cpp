@@ -1,9 +1,5 @@
-#include "app/Shell.h"
-#include "files/StringCipher.h"
-
-#include "FakeInternet.h"
 #include "PseudoTerminal.h"
-#include "ScriptedPrompter.h"
+#include "ShellHarness.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -11,41 +7,7 @@
 
 using namespace quelta;
 
-namespace {
-
-// A shell created the way the window creates it, with its settings in a temporary file.
-struct ShellFixture
-{
-    QTemporaryDir dir;
-    test::ScriptedPrompter prompter;
-    test::FakeInternet internet;
-    std::unique_ptr<Shell> shell;
-
-    QString settingsPath() const { return dir.filePath(QStringLiteral("settings.ini")); }
-
-    void storeSetting(const QString &name, const QString &value) const
-    {
-        QSettings(settingsPath(), QSettings::IniFormat).setValue(name, EncriptarCadenaAes(value, AppSettings::kClau));
-    }
-    QString storedSetting(const QString &name) const
-    {
-        return DesencriptarCadenaAes(QSettings(settingsPath(), QSettings::IniFormat).value(name).toString(), AppSettings::kClau);
-    }
-
-    Shell &create()
-    {
-        shell = std::make_unique<Shell>(prompter, internet,
-                                        std::make_unique<QSettings>(settingsPath(), QSettings::IniFormat),
-                                        dir.filePath(QStringLiteral("quelta")));
-        shell->applyFormatSettings();
-        shell->ObtenirDadesPC();
-        shell->readSettings();
-        shell->chooseStartupLanguage();
-        return *shell;
-    }
-};
-
-} // namespace
+using ShellFixture = test::ShellHarness;
 
 class TestShell : public QObject
 {

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "app/Shell.h"
+#include "files/StringCipher.h"
+
+#include "FakeInternet.h"
+#include "ScriptedPrompter.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace quelta::test {
+
+// A shell created the way the window creates it, with its settings in a temporary file, dialogs
+// answered by a script and no internet.
+struct ShellHarness
+{
+    QTemporaryDir dir;
+    ScriptedPrompter prompter;
+    FakeInternet internet;
+    std::unique_ptr<Shell> shell;
+
+    QString settingsPath() const { return dir.filePath(QStringLiteral("settings.ini")); }
+
+    void storeSetting(const QString &name, const QString &value) const
+    {
+        QSettings(settingsPath(), QSettings::IniFormat).setValue(name, EncriptarCadenaAes(value, AppSettings::kClau));
+    }
+    QString storedSetting(const QString &name) const
+    {
+        return DesencriptarCadenaAes(QSettings(settingsPath(), QSettings::IniFormat).value(name).toString(),
+                                     AppSettings::kClau);
+    }
+
+    // The creation steps up to the dictionaries; timeDivisor shortens supervision's intervals.
+    Shell &create(const QString &portForThisRun = {}, int timeDivisor = 1)
+    {
+        shell = std::make_unique<Shell>(prompter, internet,
+                                        std::make_unique<QSettings>(settingsPath(), QSettings::IniFormat),
+                                        dir.filePath(QStringLiteral("quelta")));
+        shell->setPortForThisRun(portForThisRun);
+        shell->supervisor().setTimeDivisor(timeDivisor);
+        shell->applyFormatSettings();
+        shell->ObtenirDadesPC();
+        shell->readSettings();
+        shell->chooseStartupLanguage();
+        return *shell;
+    }
+};
+
+} // namespace quelta::test
