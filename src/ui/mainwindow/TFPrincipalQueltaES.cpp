@@ -517,10 +517,12 @@ void TFPrincipalQueltaES::showConnectionEstablished()
     ComLedTXAgui_->setVisible(panelLink);
 }
 
+// The device's panels would show stale data: the status view says there is no device.
 void TFPrincipalQueltaES::showConnectionEnded()
 {
     for (QWidget *panel : {PUSB_, PIP_})
         panel->setPalette(QPalette());
+    showSinConexio();
 }
 
 void TFPrincipalQueltaES::showStatusScreen(bool connected)
