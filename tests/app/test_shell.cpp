@@ -75,6 +75,17 @@ private slots:
         QCOMPARE(device.readFor(sessionEstablished ? 2000 : 300), sent);
     }
 
+    void choosingAMissingPortSaysSoAndKeepsTheChoice()
+    {
+        ShellFixture fixture;
+        Shell &shell = fixture.create();
+        shell.CCBPortClick(QStringLiteral("/dev/quelta-unplugged"));
+        QCOMPARE(fixture.prompter.asked.size(), 1);
+        QCOMPARE(fixture.prompter.asked.first().message,
+                 QStringLiteral("No se puede abrir este puerto\r\nDesconecte el cable y vuelva a conectarlo"));
+        QCOMPARE(fixture.storedSetting("REG2"), QStringLiteral("/dev/quelta-unplugged"));
+    }
+
     void signingOutSavesEmptyCredentials()
     {
         ShellFixture fixture;

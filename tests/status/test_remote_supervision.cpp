@@ -1,0 +1,136 @@
+#include "app/DiagnosticTrace.h"
+#include "app/StatusBar.h"
+#include "app/ViewState.h"
+#include "link/CommandChannel.h"
+#include "link/LinkState.h"
+#include "link/ProgrammingLock.h"
+#include "link/ReplyDispatcher.h"
+#include "status/LinkSupervisor.h"
+
+#include "FakePublisher.h"
+#include "ScriptedPrompter.h"
+
+#include <QTest>
+
+using namespace quelta;
+
+namespace {
+
+// The link in MQTT mode: commands go to a fake publisher, answers come in through RebutIP.
+struct RemoteFixture
+{
+    LinkState link;
+    DiagnosticTrace trace;
+    StatusBar statusBar;
+    ViewState views;
+    test::ScriptedPrompter prompter;
+    test::FakePublisher publisher;
+    CommandChannel channel{link, trace};
+    ReplyDispatcher dispatcher{link, trace};
+    LinkSupervisor supervisor{link, channel, statusBar, views, prompter, [] { return QString(); }};
+    ProgrammingLock lock{link, channel, statusBar, prompter};
+
+    RemoteFixture()
+    {
+        link.connex_remota = QStringLiteral("MQTT");
+        channel.setPublisher(&publisher);
+        supervisor.setTimeDivisor(100);
+        QObject::connect(&dispatcher, &ReplyDispatcher::wakeSupervision, &supervisor, [this] { supervisor.TimerCircuitTimer(); });
+    }
+};
+
+} // namespace
+
+class TestRemoteSupervision : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void commandsArePublishedWithoutFraming()
+    {
+        RemoteFixture f;
+        f.channel.sendCommand(QStringLiteral("rst"));
+        f.channel.sendCommand(QStringLiteral("ord=Rearme"), RemoteTopic::Sts);
+        QCOMPARE(f.publisher.payloads(), (QStringList{"qz+rst", "qz+ord=Rearme"}));
+        QCOMPARE(f.publisher.published.last().topic, RemoteTopic::Sts);
+        QCOMPARE(f.link.tempsTX, 4);
+
+        f.link.connex_remota = QStringLiteral("other");
+        f.channel.sendCommand(QStringLiteral("rst"));
+        QCOMPARE(f.publisher.published.size(), 2);
+    }
+
+    void aRemoteAnswerEstablishesTheSessionByPublishing()
+    {
+        RemoteFixture f;
+        f.dispatcher.RebutIP(QStringLiteral("+vEr:Quelta_v8.7.12,0012AB,HW3,1111"));
+        QVERIFY(f.link.circuittrobat);
+        QCOMPARE(f.statusBar.panel(0), StatusBar::kConectat);
+        QCOMPARE(f.link.tempsllegir, 5);
+        QCOMPARE(f.link.vegades_espero, 10);
+        // Stream on at establishment, then the status view's identification and stream on again.
+        QCOMPARE(f.publisher.payloads(), (QStringList{"qz+INf", "qz+vEr", "qz+INf"}));
+
+        // The keep-alive of a remote session only slows the polling down.
+        f.publisher.published.clear();
+        f.dispatcher.RebutIP(QStringLiteral("+vEr:Quelta_v8.7.12,0012AB,HW3,1111"));
+        QVERIFY(f.publisher.published.isEmpty());
+        QCOMPARE(f.supervisor.TimerCircuit.interval(), 10000 / 100);
+    }
+
+    void pollsChooseTheIdentificationByWhatIsKnown_data()
+    {
+        QTest::addColumn<QString>("hardware");
+        QTest::addColumn<QString>("poll");
+        QTest::newRow("identity known") << "HW3" << "qz+ver";
+        QTest::newRow("hardware missing") << "" << "qz+vEr";
+    }
+    void pollsChooseTheIdentificationByWhatIsKnown()
+    {
+        QFETCH(QString, hardware);
+        QFETCH(QString, poll);
+        RemoteFixture f;
+        f.link.firmware = QStringLiteral("Quelta_v8.7.12");
+        f.link.hardware = hardware;
+        f.supervisor.TimerCircuitTimer();
+        QCOMPARE(f.publisher.payloads(), QStringList{poll});
+        QCOMPARE(f.link.espero, QLatin1Char('+') + poll.mid(3));
+    }
+
+    void losingTheDeviceClosesTheRemoteSession()
+    {
+        RemoteFixture f;
+        f.dispatcher.RebutIP(QStringLiteral("+vEr:Quelta_v8.7.12,0012AB,HW3,1111"));
+        f.link.espero = QStringLiteral("+ver");
+        for (int poll = 0; poll < 10; ++poll)
+            f.supervisor.TimerCircuitTimer();
+        QVERIFY(!f.link.circuittrobat);
+        QCOMPARE(f.publisher.disconnections, 1);
+    }
+
+    // Remotely the watchdog only ends a read that waits in vain; the session stays.
+    void remoteWatchdogOnlyEndsAWaitingRead()
+    {
+        RemoteFixture f;
+        f.link.circuit = true;
+        f.statusBar.setPanel(1, QStringLiteral("Leyendo"));
+        f.statusBar.setProgress(40);
+        f.link.tempsllegir = 1;
+        f.supervisor.TimerLedsTimer();
+        QCOMPARE(f.statusBar.panel(1), QString());
+        QVERIFY(!f.statusBar.progressVisible());
+        QVERIFY(f.link.circuit);
+        QVERIFY(f.prompter.asked.isEmpty());
+    }
+
+    void theAccessCodeIsPublished()
+    {
+        RemoteFixture f;
+        QVERIFY(f.lock.BBDesbloqueigAcceptarClick(QStringLiteral("482913")));
+        QCOMPARE(f.publisher.payloads(), (QStringList{"qz+cdp=482913", "qz+INf"}));
+        QCOMPARE(f.prompter.asked.last().autoCloseSeconds, 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRemoteSupervision)
+#include "test_remote_supervision.moc"
