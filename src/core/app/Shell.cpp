@@ -16,6 +16,8 @@ Shell::Shell(Prompter &prompter, InternetCheck &internet, std::unique_ptr<QSetti
     , dispatcher_(link_, trace_)
     , supervisor_(link_, channel_, statusBar_, views_, prompter_, [this] { return windowTitle(); })
     , lock_(link_, channel_, statusBar_, prompter_)
+    , model_(link_, statusBar_)
+    , readEngine_(link_, channel_, statusBar_, views_, supervisor_, model_, lock_, trace_)
 {
     connectLink();
 }
@@ -26,6 +28,11 @@ void Shell::connectLink()
     connect(&channel_, &CommandChannel::received, &dispatcher_, &ReplyDispatcher::ComPortRxChar);
     connect(&channel_, &CommandChannel::writeFailed, &supervisor_, &LinkSupervisor::portWriteFailed);
     connect(&supervisor_, &LinkSupervisor::clearAllFields, this, &Shell::Esborra_Camps);
+    connect(&dispatcher_, &ReplyDispatcher::wildcardLine, &readEngine_, &ReadEngine::Llegir_pantalla);
+    connect(&dispatcher_, &ReplyDispatcher::operatorsLine, &readEngine_, &ReadEngine::Llegir_LlistaOper);
+    connect(&dispatcher_, &ReplyDispatcher::wakeReadEngine, &readEngine_, [this] { readEngine_.TimerLlegir.start(1); });
+    connect(&dispatcher_, &ReplyDispatcher::factoryValuesRestored, &readEngine_, &ReadEngine::BBLlegirClick);
+    connect(&readEngine_, &ReadEngine::programmingViewRequested, this, &Shell::BBProgClick);
     connect(&dispatcher_, &ReplyDispatcher::wakeSupervision, &supervisor_, [this] { supervisor_.startSupervision(1); });
     connect(&dispatcher_, &ReplyDispatcher::remoteLineArrived, &supervisor_,
             [this] { supervisor_.startSupervision(5000); });
@@ -72,8 +79,10 @@ bool Shell::SwitchLanguage(const LanguageInfo &language)
 bool Shell::loadDictionaries()
 {
     namedStrings_.CreaTaulaResourceString();
-    if (dictionary_.Llegir_parametres() && dictionary_.Llegir_DefInfo(namedStrings_))
+    if (dictionary_.Llegir_parametres() && dictionary_.Llegir_DefInfo(namedStrings_)) {
+        model_.InicialitzaPunters(dictionary_);
         return true;
+    }
     prompter_.ElMeuMessageDlg({dialog::error(), dictionary_.errorString(), DialogType::Error, {DialogResult::Ok},
                                {dialog::aceptar()}, 0});
     return false;
@@ -168,7 +177,36 @@ void Shell::CCBPortChange()
 
 void Shell::Esborra_Camps()
 {
+    link_.central.clear();
+    link_.connex_Quelta_Agui = 0;
+    statusBar_.setBusy(false);
+    statusBar_.showLinkState(StatusBar::kSinConexio);
+    statusBar_.setPanel(2, QStringLiteral(" "));
+    statusBar_.hideProgress();
+    model_.setNcampsModificats(0);
+    link_.circuit = false;
+    readEngine_.clearProgllegida();
+    model_.Esborra_param();
+    for (QString *identity : {&link_.firmware, &link_.hardware, &link_.PartsActives, &link_.identConnectar})
+        identity->clear();
     emit fieldsCleared();
+}
+
+void Shell::BBProgClick()
+{
+    if (!lock_.allowsProgramming())
+        return;
+    model_.setVisiblePanelPage(link_.circuittrobat ? panelPageFor(link_.central) : std::nullopt);
+    emit programmingViewShown();
+    const bool linkUp = link_.comunicacioLocal ? link_.isLocal() : link_.isRemote();
+    if (!linkUp || views_.isShown(View::Programacio))
+        return;
+    views_.setPanelmostrat(View::Programacio);
+    if (link_.isLocal())
+        supervisor_.TimerCircuit.start();
+    const SingleField *company = model_.field(u"EProgEmpresa");
+    if (!readEngine_.progllegida() || company->value.isEmpty())
+        readEngine_.BBLlegirClick();
 }
 
 void Shell::MIIComunicacioLocalClick()

@@ -12,8 +12,10 @@
 #include "link/LinkState.h"
 #include "link/ProgrammingLock.h"
 #include "link/ReplyDispatcher.h"
+#include "model/ConfigurationModel.h"
 #include "model/ParameterDictionary.h"
 #include "status/LinkSupervisor.h"
+#include "transfer/ReadEngine.h"
 
 #include <QObject>
 
@@ -43,8 +45,8 @@ public:
     void readSettings();
     void chooseStartupLanguage();
     bool SwitchLanguage(const LanguageInfo &language);
-    // The named strings and both dictionaries. False (after telling the installer) when a header
-    // cannot be read: the program cannot go on.
+    // The named strings and both dictionaries, then the bindings of every field to its code. False
+    // (after telling the installer) when a header cannot be read: the program cannot go on.
     bool loadDictionaries();
     // The lamp tick, the "SIN   CONEXION" state and the local link, as a new window shows them.
     void startLink();
@@ -59,8 +61,13 @@ public:
     // "Local": back to the local link.
     void MIIComunicacioLocalClick();
 
-    // Clears every configuration field and grid to its empty state.
+    // Back to the state without a device: the device's identity, the status bar and every
+    // configuration field and grid.
     void Esborra_Camps();
+
+    // "Prog.": the programming view with the pages of the connected panel; the first time a
+    // device is there, its whole configuration is read.
+    void BBProgClick();
 
     // "Cerrar sesión": the cloud credentials are forgotten and saved empty when the window closes.
     void forgetCloudCredentials();
@@ -84,13 +91,17 @@ public:
     ReplyDispatcher &dispatcher() { return dispatcher_; }
     LinkSupervisor &supervisor() { return supervisor_; }
     ProgrammingLock &lock() { return lock_; }
+    ConfigurationModel &model() { return model_; }
+    ReadEngine &readEngine() { return readEngine_; }
 
 signals:
     void windowTitleChanged(const QString &title);
     void cloudFunctionsChanged(bool enabled);
     void languageChanged(const QString &storedName);
     void localLinkSelected();
+    // The window's own screens go back to their state without a device.
     void fieldsCleared();
+    void programmingViewShown();
 
 private:
     void connectLink();
@@ -113,6 +124,8 @@ private:
     ReplyDispatcher dispatcher_;
     LinkSupervisor supervisor_;
     ProgrammingLock lock_;
+    ConfigurationModel model_;
+    ReadEngine readEngine_;
     QString portForThisRun_;
     QString token_; // cloud session token; set by the sign-in
     bool online_ = false;

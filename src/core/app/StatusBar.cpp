@@ -20,6 +20,9 @@ void StatusBar::showLinkState(const QString &state)
 
 void StatusBar::setProgress(int percent)
 {
+    // Streams report progress per line: only a new figure is worth a repaint.
+    if (progressVisible_ && progress_ == percent)
+        return;
     progressVisible_ = true;
     progress_ = percent;
     emit progressChanged(true, percent);

@@ -1,0 +1,142 @@
+#include "model/GridModel.h"
+
+#include <algorithm>
+
+namespace quelta {
+
+GridModel::GridModel(const GridSpec &spec, QObject *parent)
+    : QAbstractTableModel(parent)
+    , spec_(spec)
+    , columns_(static_cast<int>(spec.headers.size()))
+{
+    setObjectName(name());
+    const qsizetype cells = qsizetype(spec.rows + 1) * columns_;
+    cells_.resize(cells);
+    shadow_.resize(cells);
+    flags_.resize(cells);
+    markers_.resize(cells);
+}
+
+bool GridModel::isFlagColumn(int column) const
+{
+    return std::find(spec_.flagColumns.cbegin(), spec_.flagColumns.cend(), column) != spec_.flagColumns.cend();
+}
+
+bool GridModel::isModified(int row, int column) const
+{
+    return text(row, column) != shadow(row, column) || (flags(row, column) & 2) != 0;
+}
+
+void GridModel::cellChanged(int row, int column)
+{
+    if (row == 0) {
+        emit headerDataChanged(Qt::Horizontal, column, column);
+        return;
+    }
+    const QModelIndex changed = createIndex(row - 1, column);
+    emit dataChanged(changed, changed);
+}
+
+void GridModel::setText(int row, int column, const QString &text)
+{
+    cells_[index(row, column)] = text;
+    cellChanged(row, column);
+}
+
+void GridModel::setShadow(int row, int column, const QString &text)
+{
+    shadow_[index(row, column)] = text;
+    cellChanged(row, column);
+}
+
+void GridModel::setFlags(int row, int column, int flags)
+{
+    flags_[index(row, column)] = flags;
+    cellChanged(row, column);
+}
+
+void GridModel::setMarker(int row, int column, int marker)
+{
+    markers_[index(row, column)] = marker;
+    cellChanged(row, column);
+}
+
+void GridModel::storeRow(int row, const QStringList &cells)
+{
+    const int first = spec_.fixedColumn ? 1 : 0;
+    for (int column = first; column < columns_ && column - first < cells.size(); ++column) {
+        const qsizetype at = index(row, column);
+        cells_[at] = cells.at(column - first);
+        shadow_[at] = cells_.at(at);
+        markers_[at] = 0;
+        if (isFlagColumn(column))
+            flags_[at] = cells_.at(at) == QLatin1String("1") ? 1 : 0;
+    }
+    // One notice per row: storing a thousand-line stream must not repaint a thousand times over.
+    emit dataChanged(createIndex(row - 1, first), createIndex(row - 1, columns_ - 1));
+}
+
+void GridModel::reset(const QStringList &titles, const QStringList &rowLabels)
+{
+    beginResetModel();
+    for (int column = 0; column < columns_; ++column)
+        cells_[index(0, column)] = titles.value(column);
+    for (int row = 1; row <= spec_.rows; ++row) {
+        for (int column = 0; column < columns_; ++column) {
+            const qsizetype at = index(row, column);
+            cells_[at] = isFlagColumn(column) ? QStringLiteral("0") : QString();
+            flags_[at] = 0;
+            markers_[at] = 0;
+        }
+        if (spec_.fixedColumn)
+            cells_[index(row, 0)] = rowLabels.value(row - 1);
+    }
+    shadow_ = cells_;
+    endResetModel();
+}
+
+void GridModel::setTitles(const QStringList &titles)
+{
+    for (int column = 0; column < columns_ && column < titles.size(); ++column)
+        cells_[index(0, column)] = titles.at(column);
+    emit headerDataChanged(Qt::Horizontal, 0, columns_ - 1);
+}
+
+int GridModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : spec_.rows;
+}
+
+int GridModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : columns_;
+}
+
+QVariant GridModel::data(const QModelIndex &modelIndex, int role) const
+{
+    if (!modelIndex.isValid())
+        return {};
+    const int row = modelIndex.row() + 1;
+    const int column = modelIndex.column();
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole: return text(row, column);
+    case ShadowRole: return shadow(row, column);
+    case FlagsRole: return flags(row, column);
+    case MarkerRole: return marker(row, column);
+    case ModifiedRole: return isModified(row, column);
+    case FlagColumnRole: return isFlagColumn(column);
+    default: return {};
+    }
+}
+
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Horizontal)
+        return section >= 0 && section < columns_ ? text(0, section) : QVariant();
+    return section + 1;
+}
+
+} // namespace quelta

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "model/Bindings.h"
+
+#include <QAbstractTableModel>
+#include <QList>
+
+namespace quelta {
+
+// One configuration grid: its cells, the shadow of what the device last confirmed, a flag word per
+// check cell (bit 0 ticked, bit 1 changed by the installer) and a marker per cell (the editors'
+// modified mark). Rows and columns are counted as the device's tables count them: row 0 is the
+// title row, data rows run from 1. As a table model it shows the data rows under the titles.
+class GridModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    static constexpr int kModifiedMarker = 255;
+
+    enum Role { ShadowRole = Qt::UserRole, FlagsRole, MarkerRole, ModifiedRole, FlagColumnRole };
+
+    GridModel(const GridSpec &spec, QObject *parent = nullptr);
+
+    const GridSpec &spec() const { return spec_; }
+    QString name() const { return QLatin1String(spec_.name); }
+    int rows() const { return spec_.rows; }
+    int columns() const { return columns_; }
+    bool isFlagColumn(int column) const;
+
+    // The binding number: the entry number of row 1.
+    int number() const { return number_; }
+    void setNumber(int number) { number_ = number; }
+
+    QString text(int row, int column) const { return cells_.at(index(row, column)); }
+    QString shadow(int row, int column) const { return shadow_.at(index(row, column)); }
+    int flags(int row, int column) const { return flags_.at(index(row, column)); }
+    int marker(int row, int column) const { return markers_.at(index(row, column)); }
+    // Text differs from the shadow, or a check cell was toggled.
+    bool isModified(int row, int column) const;
+
+    void setText(int row, int column, const QString &text);
+    void setShadow(int row, int column, const QString &text);
+    void setFlags(int row, int column, int flags);
+    void setMarker(int row, int column, int marker);
+    // A row as the device stored it: cells, shadow and flags agree, markers back to normal.
+    void storeRow(int row, const QStringList &cells);
+    // The empty state: titles, empty cells (or "0" in flag columns), row labels, shadow equal to
+    // the cells, flags and markers at 0.
+    void reset(const QStringList &titles, const QStringList &rowLabels);
+    void setTitles(const QStringList &titles);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+private:
+    qsizetype index(int row, int column) const { return qsizetype(row) * columns_ + column; }
+    void cellChanged(int row, int column);
+
+    const GridSpec &spec_;
+    int columns_;
+    int number_ = 0;
+    QStringList cells_;
+    QStringList shadow_;
+    QList<int> flags_;
+    QList<int> markers_;
+};
+
+} // namespace quelta

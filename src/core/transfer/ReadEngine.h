@@ -1,0 +1,99 @@
+#pragma once
+
+#include "model/Bindings.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <optional>
+#include <vector>
+
+namespace quelta {
+
+class CommandChannel;
+class ConfigurationModel;
+class DiagnosticTrace;
+class GridModel;
+class LinkSupervisor;
+class ProgrammingLock;
+class StatusBar;
+class ViewState;
+struct LinkState;
+struct SingleField;
+
+// Reads the device's configuration into the model: the whole device as one stream, or the page on
+// screen request by request on TimerLlegir. Both end by handing the link back to supervision.
+class ReadEngine : public QObject
+{
+    Q_OBJECT
+public:
+    ReadEngine(LinkState &link, CommandChannel &channel, StatusBar &statusBar, ViewState &views,
+               LinkSupervisor &supervisor, ConfigurationModel &model, ProgrammingLock &lock,
+               DiagnosticTrace &trace, QObject *parent = nullptr);
+
+    // One page-read step; 10 ms to start, 3000 ms per try, 1 ms when an answer is waiting.
+    QTimer TimerLlegir;
+
+    // "Leer el circuito": the whole device.
+    void BBLlegirClick();
+    // "Leer": the page shown.
+    void BBLlegirPagClick(ProgPage page);
+    void TimerLlegirTimer();
+    // One line of a wildcard stream (in StrCom), or its end.
+    void Llegir_pantalla();
+    // One line of the operators block (in StrCom), or its end.
+    void Llegir_LlistaOper();
+
+    // A read has completed in this session; clearing everything forgets it.
+    bool progllegida() const { return progllegida_; }
+    void clearProgllegida() { progllegida_ = false; }
+
+signals:
+    // The whole-device read needs the programming view: it has set the view and asks the window
+    // to show it.
+    void programmingViewRequested();
+    void readFinished();
+
+private:
+    // What a page read walks: a single control, a grid placed on the page, or a sub-panel of grids.
+    struct PageChild
+    {
+        SingleField *field = nullptr;
+        GridModel *grid = nullptr;
+        std::vector<GridModel *> subPanel;
+    };
+
+    void buildChildren(ProgPage page);
+    void showProgress(int done, int total);
+    bool acceptsAnswer() const;
+    void storeAnswer(const QString &value);
+    bool requestNextChild();
+    bool requestFromSubPanel(const PageChild &child);
+    void request(const QString &reference);
+    void sendTrailingRequest();
+    bool needsTrailingRequest() const;
+    void finishPageRead();
+    void abandonPageRead();
+    void endStream();
+    void finishRead(int supervisionMs);
+    void showReading();
+
+    LinkState &link_;
+    CommandChannel &channel_;
+    StatusBar &statusBar_;
+    ViewState &views_;
+    LinkSupervisor &supervisor_;
+    ConfigurationModel &model_;
+    ProgrammingLock &lock_;
+    DiagnosticTrace &trace_;
+
+    bool progllegida_ = false;
+    std::optional<ProgPage> activePage_; // the page a page read walks
+    std::optional<ProgPage> pagina_;     // forgotten once the Aguilera zone list is asked for
+    std::vector<PageChild> children_;
+    size_t ncomponent_ = 0;
+    size_t nsubcomponent_ = 0;
+    bool trailingSent_ = false;
+};
+
+} // namespace quelta
