@@ -271,6 +271,15 @@ private slots:
         QCOMPARE(m.model.ncampsModificats(), 1);
         m.model.CampsPantallaCLWindow();
         QCOMPARE(company.state, FieldState::Read);
+
+        SingleField &dhcp = *m.model.field(u"CBConfigADSLDHCP");
+        m.statusBar.setBusy(false);
+        m.model.editField(dhcp, QStringLiteral("1"));
+        QCOMPARE(dhcp.value, QStringLiteral("0")); // never read: the tick is undone
+        m.model.storeEntry(211, QStringLiteral("0"));
+        m.model.editField(dhcp, QStringLiteral("1"));
+        QCOMPARE(dhcp.value, QStringLiteral("1"));
+        QCOMPARE(dhcp.state, FieldState::Modified);
     }
 
     // A cleared model shows its titles and labels and has nothing to write.

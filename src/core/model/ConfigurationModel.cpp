@@ -287,6 +287,11 @@ void ConfigurationModel::Llegir_StringGrid(GridModel &grid, const QString &value
 
 void ConfigurationModel::editField(SingleField &field, const QString &value)
 {
+    // A check box never read from the device cannot be ticked: the click is undone.
+    if (field.spec->kind == FieldKind::CheckBox && field.state == FieldState::Empty) {
+        emit fieldChanged(field);
+        return;
+    }
     field.value = value;
     if (!statusBar_.busy() && link_.circuit && field.state != FieldState::Modified) {
         field.state = FieldState::Modified;
