@@ -240,7 +240,7 @@ private slots:
         QTest::newRow("status") << "BBLlegirEstat" << "PEstat" << View::Estat;
         QTest::newRow("search") << "BBBuscar" << "PLlistatCircuits" << View::LlistaCircuits;
         QTest::newRow("update") << "BBActualitzar" << "PActualitzacions" << View::Actualitzacions;
-        QTest::newRow("programming waits for the read") << "BBProg" << "PProgramacio" << View::Mapa;
+        QTest::newRow("programming") << "BBProg" << "PProgramacio" << View::Programacio;
         QTest::newRow("event log") << "BBEvents" << "PEvents" << View::Mapa;
     }
 

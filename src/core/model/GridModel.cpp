@@ -39,25 +39,25 @@ void GridModel::cellChanged(int row, int column)
 
 void GridModel::setText(int row, int column, const QString &text)
 {
-    cells_[index(row, column)] = text;
+    cells_[at(row, column)] = text;
     cellChanged(row, column);
 }
 
 void GridModel::setShadow(int row, int column, const QString &text)
 {
-    shadow_[index(row, column)] = text;
+    shadow_[at(row, column)] = text;
     cellChanged(row, column);
 }
 
 void GridModel::setFlags(int row, int column, int flags)
 {
-    flags_[index(row, column)] = flags;
+    flags_[at(row, column)] = flags;
     cellChanged(row, column);
 }
 
 void GridModel::setMarker(int row, int column, int marker)
 {
-    markers_[index(row, column)] = marker;
+    markers_[at(row, column)] = marker;
     cellChanged(row, column);
 }
 
@@ -65,12 +65,12 @@ void GridModel::storeRow(int row, const QStringList &cells)
 {
     const int first = spec_.fixedColumn ? 1 : 0;
     for (int column = first; column < columns_ && column - first < cells.size(); ++column) {
-        const qsizetype at = index(row, column);
-        cells_[at] = cells.at(column - first);
-        shadow_[at] = cells_.at(at);
-        markers_[at] = 0;
+        const qsizetype cell = at(row, column);
+        cells_[cell] = cells.at(column - first);
+        shadow_[cell] = cells_.at(cell);
+        markers_[cell] = 0;
         if (isFlagColumn(column))
-            flags_[at] = cells_.at(at) == QLatin1String("1") ? 1 : 0;
+            flags_[cell] = cells_.at(cell) == QLatin1String("1") ? 1 : 0;
     }
     // One notice per row: storing a thousand-line stream must not repaint a thousand times over.
     emit dataChanged(createIndex(row - 1, first), createIndex(row - 1, columns_ - 1));
@@ -80,16 +80,16 @@ void GridModel::reset(const QStringList &titles, const QStringList &rowLabels)
 {
     beginResetModel();
     for (int column = 0; column < columns_; ++column)
-        cells_[index(0, column)] = titles.value(column);
+        cells_[at(0, column)] = titles.value(column);
     for (int row = 1; row <= spec_.rows; ++row) {
         for (int column = 0; column < columns_; ++column) {
-            const qsizetype at = index(row, column);
-            cells_[at] = isFlagColumn(column) ? QStringLiteral("0") : QString();
-            flags_[at] = 0;
-            markers_[at] = 0;
+            const qsizetype cell = at(row, column);
+            cells_[cell] = isFlagColumn(column) ? QStringLiteral("0") : QString();
+            flags_[cell] = 0;
+            markers_[cell] = 0;
         }
         if (spec_.fixedColumn)
-            cells_[index(row, 0)] = rowLabels.value(row - 1);
+            cells_[at(row, 0)] = rowLabels.value(row - 1);
     }
     shadow_ = cells_;
     endResetModel();
@@ -98,7 +98,7 @@ void GridModel::reset(const QStringList &titles, const QStringList &rowLabels)
 void GridModel::setTitles(const QStringList &titles)
 {
     for (int column = 0; column < columns_ && column < titles.size(); ++column)
-        cells_[index(0, column)] = titles.at(column);
+        cells_[at(0, column)] = titles.at(column);
     emit headerDataChanged(Qt::Horizontal, 0, columns_ - 1);
 }
 

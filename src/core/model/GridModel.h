@@ -31,10 +31,10 @@ public:
     int number() const { return number_; }
     void setNumber(int number) { number_ = number; }
 
-    QString text(int row, int column) const { return cells_.at(index(row, column)); }
-    QString shadow(int row, int column) const { return shadow_.at(index(row, column)); }
-    int flags(int row, int column) const { return flags_.at(index(row, column)); }
-    int marker(int row, int column) const { return markers_.at(index(row, column)); }
+    QString text(int row, int column) const { return cells_.at(at(row, column)); }
+    QString shadow(int row, int column) const { return shadow_.at(at(row, column)); }
+    int flags(int row, int column) const { return flags_.at(at(row, column)); }
+    int marker(int row, int column) const { return markers_.at(at(row, column)); }
     // Text differs from the shadow, or a check cell was toggled.
     bool isModified(int row, int column) const;
 
@@ -55,7 +55,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
-    qsizetype index(int row, int column) const { return qsizetype(row) * columns_ + column; }
+    qsizetype at(int row, int column) const { return qsizetype(row) * columns_ + column; }
     void cellChanged(int row, int column);
 
     const GridSpec &spec_;

@@ -4,6 +4,7 @@
 #include "dialogs/MessageDialogs.h"
 #include "mainwindow/ClickGesture.h"
 #include "mainwindow/StatusLamp.h"
+#include "pages/ProgrammingView.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -216,6 +217,11 @@ QWidget *TFPrincipalQueltaES::buildViews()
     PMapa_ = page("PMapa");
     PEvents_ = page("PEvents");
 
+    programmingView_ = new ProgrammingView(shell_, PProgramacio_);
+    auto *programming = new QVBoxLayout(PProgramacio_);
+    programming->setContentsMargins(0, 0, 0, 0);
+    programming->addWidget(programmingView_);
+
     // Without a device the status view shows only its caption; the device panels replace it.
     PEstatCaption_ = new QLabel(PEstat_);
     PEstatCaption_->setObjectName(QStringLiteral("PEstatCaption"));
@@ -366,7 +372,9 @@ void TFPrincipalQueltaES::buildMenus()
 
     // The transfer and template commands come with their engines.
     QMenu *programacio = addTopMenu("MIProgramacio", QT_TR_NOOP("Programación"));
-    addMenuItem(programacio, "MIILlegir", QT_TR_NOOP("Leer el circuito"))->setEnabled(false);
+    MIILlegir_ = addMenuItem(programacio, "MIILlegir", QT_TR_NOOP("Leer el circuito"));
+    MIILlegir_->setEnabled(false);
+    connect(MIILlegir_, &QAction::triggered, this, [this] { shell_.readEngine().BBLlegirClick(); });
     addMenuItem(programacio, "MIIGravar", QT_TR_NOOP("Programar el circuito"))->setEnabled(false);
     addMenuItem(programacio, "MIICrearplantilla", QT_TR_NOOP("Guardar plantilla"))->setEnabled(false);
     addMenuItem(programacio, "MIIImportarPlantilla", QT_TR_NOOP("Importar datos de plantilla"))->setEnabled(false);
@@ -450,6 +458,8 @@ void TFPrincipalQueltaES::connectShell()
     connect(&shell_.views(), &ViewState::panelmostratChanged, this, &TFPrincipalQueltaES::bringToFront);
     connect(&shell_, &Shell::languageChanged, this, &TFPrincipalQueltaES::checkLanguageItem);
     connect(&shell_, &Shell::localLinkSelected, this, &TFPrincipalQueltaES::showLocalLink);
+    connect(&shell_, &Shell::programmingViewShown, this, [this] { bringToFront(View::Programacio); });
+    connect(&shell_, &Shell::fieldsCleared, this, [this] { setReadCommandsEnabled(false); });
     setCloudFunctionsEnabled(shell_.cloudFunctionsEnabled());
 
     const StatusBar &bar = shell_.statusBar();
@@ -461,6 +471,7 @@ void TFPrincipalQueltaES::connectShell()
 
     const LinkSupervisor &supervisor = shell_.supervisor();
     connect(&supervisor, &LinkSupervisor::connectionEstablished, this, &TFPrincipalQueltaES::showConnectionEstablished);
+    connect(&supervisor, &LinkSupervisor::connectionEstablished, this, [this] { setReadCommandsEnabled(true); });
     connect(&supervisor, &LinkSupervisor::connectionEnded, this, &TFPrincipalQueltaES::showConnectionEnded);
     connect(&supervisor, &LinkSupervisor::statusScreenShown, this, &TFPrincipalQueltaES::showStatusScreen);
     connect(&supervisor, &LinkSupervisor::portListChanged, this, &TFPrincipalQueltaES::refreshPortList);
@@ -672,11 +683,17 @@ void TFPrincipalQueltaES::setCloudFunctionsEnabled(bool enabled)
     MIBuscar_->setEnabled(enabled);
 }
 
-// The programming view becomes the current view only when the read engine can start on it.
+// The core checks the lock and, when the view may be shown, asks for it (programmingViewShown).
 void TFPrincipalQueltaES::BBProgClick()
 {
-    if (shell_.lock().allowsProgramming())
-        views_->setCurrentWidget(PProgramacio_);
+    shell_.BBProgClick();
+}
+
+// The read commands wait for a device: found, they are offered; after clearing, they are not.
+void TFPrincipalQueltaES::setReadCommandsEnabled(bool enabled)
+{
+    MIILlegir_->setEnabled(enabled);
+    programmingView_->setReadEnabled(enabled);
 }
 
 void TFPrincipalQueltaES::BBBuscarClick()

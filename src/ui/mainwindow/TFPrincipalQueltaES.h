@@ -27,6 +27,7 @@ enum class View;
 namespace quelta::ui {
 
 class ClickGesture;
+class ProgrammingView;
 class StatusLamp;
 
 // The main window: the left button bar that chooses the view, the link strip on top, the views,
@@ -104,6 +105,7 @@ private:
     void showStatusScreen(bool connected);
     void showLocalLink();
     void showAccessCodePrompt();
+    void setReadCommandsEnabled(bool enabled);
 
     void BBProgClick();
     void BBBuscarClick();
@@ -142,6 +144,7 @@ private:
     QLabel *PEstatCaption_ = nullptr;
     QWidget *deviceStatusPanels_ = nullptr;
     QWidget *PProgramacio_ = nullptr;
+    ProgrammingView *programmingView_ = nullptr;
     QWidget *PLlistatCircuits_ = nullptr;
     QWidget *PActualitzacions_ = nullptr;
     QWidget *PMapa_ = nullptr;
@@ -159,6 +162,7 @@ private:
     StatusLamp *ComLedTXAgui_ = nullptr;
 
     QAction *MIBuscar_ = nullptr;
+    QAction *MIILlegir_ = nullptr;
     QAction *MIIComunicacioLocal_ = nullptr;
     QActionGroup *languageItems_ = nullptr;
     ClickGesture *consoleGesture_ = nullptr;

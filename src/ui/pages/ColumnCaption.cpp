@@ -1,0 +1,40 @@
+#include "pages/ColumnCaption.h"
+
+#include "pages/GridView.h"
+
+#include <QBoxLayout>
+#include <QEvent>
+#include <QHeaderView>
+
+namespace quelta::ui {
+
+ColumnCaption::ColumnCaption(GridView &grid, int first, int last)
+    : QLabel(grid.parentWidget())
+    , grid_(grid)
+    , first_(first)
+    , last_(last)
+{
+    setAlignment(Qt::AlignCenter);
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    if (auto *layout = qobject_cast<QBoxLayout *>(grid.parentWidget()->layout()))
+        layout->insertSpacing(layout->indexOf(&grid), kHeight);
+    connect(grid.horizontalHeader(), &QHeaderView::sectionResized, this, &ColumnCaption::place);
+    grid.installEventFilter(this);
+}
+
+bool ColumnCaption::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == &grid_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
+        place();
+    return QLabel::eventFilter(watched, event);
+}
+
+void ColumnCaption::place()
+{
+    const int left = grid_.columnViewportPosition(first_);
+    const int right = grid_.columnViewportPosition(last_) + grid_.columnWidth(last_);
+    const QPoint origin = grid_.pos() + grid_.viewport()->pos();
+    setGeometry(origin.x() + left, grid_.y() - kHeight, right - left, kHeight);
+}
+
+} // namespace quelta::ui

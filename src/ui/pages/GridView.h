@@ -1,0 +1,60 @@
+#pragma once
+
+#include "pages/GridColumns.h"
+
+#include <QTableView>
+
+#include <functional>
+
+namespace quelta {
+class GridModel;
+}
+
+namespace quelta::ui {
+
+// A configuration grid: a view over one of the core's grid models. Column 0 of the model is the
+// grid's own fixed column, so the view's row header stays hidden. Modified cells are painted red
+// while marking is allowed (no transfer running and a device answering); check cells are drawn as
+// check boxes. The mouse wheel neither scrolls nor moves the selection.
+class GridView : public QTableView
+{
+    Q_OBJECT
+public:
+    static constexpr int kRowHeight = 22;
+    // Grids with up to this many rows ask for the height that shows them all and give way down to
+    // kMinimumRows when the page is short; longer grids take the height there is.
+    static constexpr int kShownRows = 16;
+    static constexpr int kMinimumRows = 4;
+    // The average character width the column pixels were drawn for; wider fonts widen the fixed
+    // columns in proportion.
+    static constexpr double kDesignCharWidth = 5.0;
+
+    // An unbound grid: a name and an empty table.
+    explicit GridView(const QString &name, QWidget *parent = nullptr);
+    GridView(GridModel &grid, std::function<bool()> markingAllowed, QWidget *parent = nullptr);
+
+    bool markingAllowed() const { return markingAllowed_ && markingAllowed_(); }
+    double columnScale() const { return columnScale_; }
+    Qt::Alignment alignment(int column) const;
+    // No cell selected and no current cell.
+    void clearCellSelection();
+
+    QSize sizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+
+private:
+    void setUpView(const QString &name);
+    int heightFor(int rows) const;
+    void fitSize(int rows);
+    void applyColumnWidths();
+
+    double columnScale_ = 1.0;
+    std::vector<ColumnWidth> columns_;
+    int fullHeight_ = 0; // the height that shows every row of a short grid
+    std::function<bool()> markingAllowed_;
+};
+
+} // namespace quelta::ui

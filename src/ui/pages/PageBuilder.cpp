@@ -1,0 +1,189 @@
+#include "pages/PageBuilder.h"
+
+#include "model/ConfigurationModel.h"
+#include "pages/Captions.h"
+#include "pages/GridView.h"
+#include "pages/TimeZoneList.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace quelta::ui {
+namespace {
+
+const FieldSpec *fieldSpec(const char *name)
+{
+    for (const FieldSpec &spec : fieldSpecs()) {
+        if (qstrcmp(spec.name, name) == 0)
+            return &spec;
+    }
+    return nullptr;
+}
+
+// The parts side by side on one line.
+QListWidget *checkList(QWidget *parent)
+{
+    auto *list = new QListWidget(parent);
+    list->setFlow(QListView::LeftToRight);
+    list->setSpacing(4);
+    for (const char *part : {"GPRS", "ADSL", "COM", "E/S"}) {
+        auto *item = new QListWidgetItem(QLatin1String(part), list);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
+        item->setCheckState(Qt::Unchecked);
+    }
+    list->setFixedHeight(list->sizeHintForRow(0) + 2 * (list->spacing() + list->frameWidth()));
+    return list;
+}
+
+QLabel *titleLine(QWidget *parent)
+{
+    auto *title = new QLabel(parent);
+    QFont font = title->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.3);
+    title->setFont(font);
+    return title;
+}
+
+bool fillsHeight(const QWidget &panel)
+{
+    const QList<GridView *> grids = panel.findChildren<GridView *>();
+    return std::any_of(grids.cbegin(), grids.cend(), [](const GridView *grid) {
+        return grid->sizePolicy().verticalPolicy() == QSizePolicy::Expanding;
+    });
+}
+
+// The spare height goes to the rows held only by long grids, so the groups beside them keep to
+// their own height.
+void shareSpareHeight(QGridLayout &layout, const std::vector<Group> &groups, const std::vector<QWidget *> &boxes)
+{
+    for (int row = 0; row < layout.rowCount(); ++row) {
+        bool held = false;
+        bool onlyLongGrids = true;
+        for (size_t i = 0; i < groups.size(); ++i) {
+            if (row < groups[i].row || row >= groups[i].row + groups[i].rowSpan)
+                continue;
+            held = true;
+            onlyLongGrids = onlyLongGrids && fillsHeight(*boxes[i]);
+        }
+        layout.setRowStretch(row, held && onlyLongGrids ? 1 : 0);
+    }
+}
+
+} // namespace
+
+PageBuilder::PageBuilder(ConfigurationModel &model, std::function<bool()> markingAllowed, Captions &captions)
+    : model_(model)
+    , markingAllowed_(std::move(markingAllowed))
+    , captions_(captions)
+{
+}
+
+QString PageBuilder::titleName(const Panel &panel)
+{
+    return QStringLiteral("LTitol") + QLatin1String(panel.name).mid(1);
+}
+
+QWidget *PageBuilder::build(const Panel &panel, QWidget *parent)
+{
+    auto *widget = new QWidget(parent);
+    widget->setObjectName(QLatin1String(panel.name));
+    auto *layout = new QVBoxLayout(widget);
+    if (panel.title) {
+        QLabel *title = titleLine(widget);
+        title->setObjectName(titleName(panel));
+        captions_.add([title](const QString &text) { title->setText(text); }, panel.title);
+        layout->addWidget(title);
+    }
+    auto *groups = new QGridLayout;
+    std::vector<QWidget *> boxes;
+    for (const Group &group : panel.groups) {
+        boxes.push_back(buildGroup(group, widget));
+        groups->addWidget(boxes.back(), group.row, group.column, group.rowSpan, group.columnSpan);
+    }
+    for (int column = 0; column < groups->columnCount(); ++column)
+        groups->setColumnStretch(column, panel.columnStretches.empty() ? 1 : panel.columnStretches.at(size_t(column)));
+    shareSpareHeight(*groups, panel.groups, boxes);
+    layout->addLayout(groups);
+    // Panels of short grids keep to the top; a long grid takes the height there is.
+    if (!fillsHeight(*widget))
+        layout->addStretch(1);
+    return widget;
+}
+
+// Fields first, caption beside field, in rows of fieldColumns pairs; then the grids.
+QWidget *PageBuilder::buildGroup(const Group &group, QWidget *parent)
+{
+    auto *box = new QGroupBox(parent);
+    captions_.add([box](const QString &text) { box->setTitle(text); }, group.title);
+    auto *layout = new QVBoxLayout(box);
+    auto *fields = new QGridLayout;
+    layout->addLayout(fields);
+    int placed = 0;
+    for (const Control &control : group.controls) {
+        const FieldSpec *spec = fieldSpec(control.name);
+        if (!spec) {
+            layout->addWidget(buildGrid(control, box));
+            continue;
+        }
+        const int row = placed / group.fieldColumns;
+        const int column = 2 * (placed % group.fieldColumns);
+        if (control.caption && spec->kind != FieldKind::CheckBox) {
+            auto *label = new QLabel(box);
+            captions_.add([label](const QString &text) { label->setText(text); }, control.caption);
+            fields->addWidget(label, row, column);
+        }
+        fields->addWidget(buildField(*spec, control, box), row, column + 1);
+        fields->setColumnStretch(column + 1, 1);
+        ++placed;
+    }
+    if (!fillsHeight(*box))
+        layout->addStretch(1);
+    return box;
+}
+
+QWidget *PageBuilder::buildField(const FieldSpec &spec, const Control &control, QWidget *parent)
+{
+    QWidget *widget = nullptr;
+    switch (spec.kind) {
+    case FieldKind::Edit: widget = new QLineEdit(parent); break;
+    case FieldKind::CheckBox: {
+        auto *box = new QCheckBox(parent);
+        captions_.add([box](const QString &text) { box->setText(text); }, control.caption);
+        widget = box;
+        break;
+    }
+    case FieldKind::CheckList: widget = checkList(parent); break;
+    case FieldKind::Combo: widget = new TimeZoneList(parent); break;
+    }
+    widget->setObjectName(QLatin1String(spec.name));
+    return widget;
+}
+
+// A name the model has no grid for is a grid that binds to nothing (the contact lists).
+QWidget *PageBuilder::buildGrid(const Control &control, QWidget *parent)
+{
+    const QString name = QLatin1String(control.name);
+    GridModel *model = model_.grid(name);
+    GridView *grid = model ? new GridView(*model, markingAllowed_, parent) : new GridView(name, parent);
+    grids_.push_back(grid);
+    if (!control.caption)
+        return grid;
+    auto *captioned = new QWidget(parent);
+    auto *layout = new QVBoxLayout(captioned);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *label = new QLabel(captioned);
+    captions_.add([label](const QString &text) { label->setText(text); }, control.caption);
+    layout->addWidget(label);
+    layout->addWidget(grid);
+    return captioned;
+}
+
+} // namespace quelta::ui
