@@ -33,6 +33,9 @@ void Shell::connectLink()
     connect(&dispatcher_, &ReplyDispatcher::wakeReadEngine, &readEngine_, [this] { readEngine_.TimerLlegir.start(1); });
     connect(&dispatcher_, &ReplyDispatcher::factoryValuesRestored, &readEngine_, &ReadEngine::BBLlegirClick);
     connect(&readEngine_, &ReadEngine::programmingViewRequested, this, &Shell::BBProgClick);
+    // Status frames are decoded by the status screen; until it exists a frame is only consumed, so
+    // that a waiting engine does not take it for its answer.
+    connect(&dispatcher_, &ReplyDispatcher::statusFrame, this, [this] { link_.StrCom.clear(); });
     connect(&dispatcher_, &ReplyDispatcher::wakeSupervision, &supervisor_, [this] { supervisor_.startSupervision(1); });
     connect(&dispatcher_, &ReplyDispatcher::remoteLineArrived, &supervisor_,
             [this] { supervisor_.startSupervision(5000); });

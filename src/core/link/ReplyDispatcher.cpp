@@ -47,7 +47,8 @@ ReplyKind classifyReply(const QString &line, const LinkState &link, ReplyPath pa
         return ReplyKind::Identification;
     if (isStreamOn(line, path))
         return ReplyKind::StreamOn;
-    if (link.espero == QLatin1String("+85xx") && line.contains(QLatin1Char(':')))
+    // Operators lines are replies ("+..."): a status frame arriving meanwhile is not one of them.
+    if (link.espero == QLatin1String("+85xx") && line.startsWith(QLatin1Char('+')) && line.contains(QLatin1Char(':')))
         return ReplyKind::Operators;
     if (line.contains(QLatin1String("xxx:Initialized")))
         return ReplyKind::Initialised;

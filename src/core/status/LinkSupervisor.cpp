@@ -87,6 +87,12 @@ bool LinkSupervisor::remoteSide() const
 
 void LinkSupervisor::TimerCircuitTimer()
 {
+    // A poll answer still on its way when a transfer starts wakes this timer again: the transfer
+    // owns the link and its answers, and hands it back when it ends.
+    if (transferRunning()) {
+        stopSupervision();
+        return;
+    }
     startSupervision(5000);
     if (!link_.StrCom.isEmpty() && !link_.StrCom.contains(QLatin1String("{#"))) {
         lookAtReply();

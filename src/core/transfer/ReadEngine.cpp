@@ -139,6 +139,7 @@ void ReadEngine::endStream()
     model_.CampsPantallaCLWindow();
     link_.inf = true;
     link_.puntercamp.clear();
+    progllegida_ = true;
     finishRead(1000);
 }
 
@@ -153,7 +154,6 @@ void ReadEngine::finishRead(int supervisionMs)
     channel_.sendCommand(QStringLiteral("vEr"));
     supervisor_.startSupervision(supervisionMs);
     TimerLlegir.stop();
-    progllegida_ = true;
     activePage_.reset();
     children_.clear();
     emit readFinished();
@@ -171,6 +171,7 @@ void ReadEngine::Llegir_LlistaOper()
         link_.tempsllegir = 0;
         operators->setTitles({tr("   Operadora: "), tr("APN"), tr("Usuario"), tr("Password")});
         ncomponent_ = 0;
+        progllegida_ = true;
         finishRead(1000);
         return;
     }
@@ -377,13 +378,17 @@ void ReadEngine::finishPageRead()
     link_.StrCom.clear();
     ncomponent_ = 0;
     link_.llegirpag = false;
+    progllegida_ = true;
     finishRead(3000);
 }
 
-// Six tries without the awaited answer: the page stays as far as it was read.
+// Six tries without the awaited answer: the page stays as far as it was read, and the read does not
+// count as done, so entering the programming view reads the device again. The request is given up
+// too: a late line of the operators block must not start showing a read again.
 void ReadEngine::abandonPageRead()
 {
     link_.vegades_espero = kTries;
+    link_.espero.clear();
     link_.StrCom.clear();
     ncomponent_ = 0;
     nsubcomponent_ = 0;

@@ -1,0 +1,228 @@
+// Whole-device read of an AE/SA device (1023 zones) from the simulated device at the real pace of
+// the link: how close the read comes to the time its bytes need on the wire, and what storing the
+// zone list into the model costs.
+
+#include "ShellHarness.h"
+#include "SimulatedDevice.h"
+
+#include "model/ParameterDictionary.h"
+#include "transfer/EntryNumber.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <functional>
+
+using namespace quelta;
+
+namespace {
+
+constexpr double kWireBytesPerSecond = 11520.0; // 115200 baud, 8N1
+constexpr double kInfWaitSeconds = 1.0;         // the wait after "inf" before the stream is asked for
+constexpr int kZones = 1023;
+constexpr int kStoreRuns = 5;
+
+void say(const QString &line)
+{
+    std::printf("%s\n", qPrintable(line));
+    std::fflush(stdout);
+}
+
+// Runs the event loop until the condition holds or the time is up.
+bool waitUntil(const std::function<bool()> &done, int timeoutMs)
+{
+    QEventLoop loop;
+    QTimer poll;
+    QElapsedTimer clock;
+    clock.start();
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done() || clock.elapsed() > timeoutMs)
+            loop.quit();
+    });
+    poll.start(5);
+    if (!done())
+        loop.exec();
+    return done();
+}
+
+// One line of the stream: "+CODE:value" with a four-digit hexadecimal code.
+struct StreamLine
+{
+    QByteArray code;
+    QByteArray value;
+};
+
+bool isHexCode(QByteArrayView code)
+{
+    return code.size() == 4
+        && std::all_of(code.begin(), code.end(), [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); });
+}
+
+// The bytes of the stream's lines (terminators included) among everything received after "Xxxx"
+// went out; other replies (the answer to "inf", the tool's polls) are not part of it.
+qsizetype streamBytes(const QByteArray &received, QList<StreamLine> &lines)
+{
+    qsizetype bytes = 0;
+    for (const QByteArray &piece : received.split('\r')) {
+        const qsizetype plus = piece.indexOf('+');
+        if (plus < 0)
+            continue;
+        const QByteArray line = piece.mid(plus);
+        if (line.startsWith("+Xxxx:Ok")) {
+            bytes += line.size() + 1;
+            break;
+        }
+        if (line.size() > 5 && line.at(5) == ':' && isHexCode(QByteArrayView(line).sliced(1, 4))) {
+            bytes += line.size() + 1;
+            lines.append({line.mid(1, 4), line.mid(6)});
+        }
+    }
+    return bytes;
+}
+
+double medianMs(QList<qint64> nanoseconds)
+{
+    std::sort(nanoseconds.begin(), nanoseconds.end());
+    return static_cast<double>(nanoseconds.at(nanoseconds.size() / 2)) / 1e6;
+}
+
+// The zone lines of the stream stored again into the shell's own model, as the read stores them.
+double storeIntoShellModel(Shell &shell, const QList<StreamLine> &zones)
+{
+    QList<qint64> runs;
+    const bool aguilera = shell.model().isPageVisible(ProgPage::CentralAguilera);
+    for (int run = 0; run < kStoreRuns; ++run) {
+        QElapsedTimer clock;
+        clock.start();
+        for (const StreamLine &zone : zones) {
+            if (const std::optional<int> number = numeroEntrada(QString::fromLatin1(zone.code), aguilera))
+                shell.model().storeEntry(*number, QString::fromLatin1(zone.value));
+        }
+        runs.append(clock.nsecsElapsed());
+    }
+    return medianMs(runs);
+}
+
+// 1023 zones stored into a model of its own, bound and cleared, whose grids feed no view.
+double storeIntoFreshModel()
+{
+    LinkState link;
+    link.central = QStringLiteral("AE/SA");
+    StatusBar statusBar;
+    ParameterDictionary dictionary;
+    dictionary.Llegir_parametres();
+    ConfigurationModel model(link, statusBar);
+    model.InicialitzaPunters(dictionary);
+    model.Esborra_param();
+    const int first = model.grid(u"SGLlistatZonesAgui")->number();
+    QList<qint64> runs;
+    for (int run = 0; run < kStoreRuns; ++run) {
+        QElapsedTimer clock;
+        clock.start();
+        for (int zone = 1; zone <= kZones; ++zone)
+            model.storeEntry(first + zone - 1, QStringLiteral("110;Zona %1").arg(zone));
+        runs.append(clock.nsecsElapsed());
+    }
+    if (model.grid(u"SGLlistatZonesAgui")->text(kZones, 2) != QStringLiteral("Zona %1").arg(kZones))
+        say(QStringLiteral("warning: the fresh model did not store the last zone"));
+    return medianMs(runs);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+
+    test::SimulatedDevice device;
+    if (!device.start({QStringLiteral("--config"), test::SimulatedDevice::config(QStringLiteral("aesa.json"))})) {
+        say(QStringLiteral("quelta-devsim did not start"));
+        return 1;
+    }
+    test::ShellHarness harness;
+    Shell &shell = harness.create(device.portPath());
+    shell.loadDictionaries();
+    shell.startLink();
+    shell.FormActivate();
+
+    // Connected, settled into polling, and between two polls: nothing else on the wire.
+    int polls = 0;
+    QObject::connect(&shell.supervisor(), &LinkSupervisor::identityChanged, &app, [&polls] { ++polls; });
+    const QTimer &supervision = shell.supervisor().TimerCircuit;
+    const bool quiet = waitUntil(
+        [&] {
+            return shell.link().circuittrobat && polls >= 3 && supervision.interval() == 5000
+                && supervision.remainingTime() > 300 && supervision.remainingTime() < 4800;
+        },
+        30000);
+    if (!quiet) {
+        say(QStringLiteral("no connection to the simulated device"));
+        return 1;
+    }
+
+    // The stream's bytes: everything received from the moment "Xxxx" is written.
+    bool counting = false;
+    QByteArray received;
+    QObject::connect(&shell.trace(), &DiagnosticTrace::lineAdded, &app, [&counting](const QString &line) {
+        if (line.endsWith(QLatin1String(" qz+Xxxx")))
+            counting = true;
+    });
+    QObject::connect(&shell.channel(), &CommandChannel::received, &app, [&](const QByteArray &bytes) {
+        if (counting)
+            received.append(bytes);
+    });
+
+    QElapsedTimer clock;
+    qint64 totalNs = -1;
+    QObject::connect(&shell.readEngine(), &ReadEngine::readFinished, &app, [&] { totalNs = clock.nsecsElapsed(); });
+    clock.start();
+    shell.readEngine().BBLlegirClick();
+    if (!waitUntil([&] { return totalNs >= 0; }, 60000)) {
+        say(QStringLiteral("the read did not finish"));
+        return 1;
+    }
+
+    QList<StreamLine> lines;
+    const qsizetype bytes = streamBytes(received, lines);
+    QList<StreamLine> zones;
+    std::copy_if(lines.cbegin(), lines.cend(), std::back_inserter(zones), [](const StreamLine &line) {
+        const int code = Hextoint(QString::fromLatin1(line.code));
+        return code >= 0x9101 && code <= 0x94FF;
+    });
+    const double wire = static_cast<double>(bytes) / kWireBytesPerSecond;
+    const double total = static_cast<double>(totalNs) / 1e9;
+    const double ratio = total / (wire + kInfWaitSeconds);
+    const GridModel *zoneGrid = shell.model().grid(u"SGLlistatZonesAgui");
+
+    say(QStringLiteral("whole-device read of aesa.json, paced at 11,520 B/s"));
+    say(QStringLiteral("stream: %1 lines (%2 zone lines), %3 bytes from \"Xxxx\" to \"+Xxxx:Ok\"")
+            .arg(lines.size())
+            .arg(zones.size())
+            .arg(bytes));
+    say(QStringLiteral("last zone in the model: \"%1\"").arg(zoneGrid->text(kZones, 2)));
+    say(QStringLiteral("wire time of the stream (bytes / 11,520 B/s): %1 s").arg(wire, 0, 'f', 3));
+    say(QStringLiteral("measured total, BBLlegirClick to readFinished: %1 s").arg(total, 0, 'f', 3));
+    say(QStringLiteral("ratio total / (wire + 1 s): %1 (goal <= 1.05: %2)")
+            .arg(ratio, 0, 'f', 3)
+            .arg(ratio <= 1.05 ? QStringLiteral("met") : QStringLiteral("missed")));
+    const double inShell = storeIntoShellModel(shell, zones);
+    say(QStringLiteral("storing %1 zone lines into the shell's model (numeroEntrada + storeEntry), median of %2: "
+                       "%3 ms (goal < 50 ms: %4)")
+            .arg(zones.size())
+            .arg(kStoreRuns)
+            .arg(inShell, 0, 'f', 2)
+            .arg(inShell < 50 ? QStringLiteral("met") : QStringLiteral("missed")));
+    const double fresh = storeIntoFreshModel();
+    say(QStringLiteral("storing %1 zones into a fresh model whose grids feed no view (storeEntry), median of %2: "
+                       "%3 ms (goal < 50 ms: %4)")
+            .arg(kZones)
+            .arg(kStoreRuns)
+            .arg(fresh, 0, 'f', 2)
+            .arg(fresh < 50 ? QStringLiteral("met") : QStringLiteral("missed")));
+    return 0;
+}
