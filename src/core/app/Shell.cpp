@@ -18,6 +18,7 @@ Shell::Shell(Prompter &prompter, InternetCheck &internet, std::unique_ptr<QSetti
     , lock_(link_, channel_, statusBar_, prompter_)
     , model_(link_, statusBar_)
     , readEngine_(link_, channel_, statusBar_, views_, supervisor_, model_, lock_, trace_)
+    , writeEngine_(link_, channel_, statusBar_, views_, supervisor_, model_, lock_, trace_)
 {
     connectLink();
 }
@@ -33,6 +34,11 @@ void Shell::connectLink()
     connect(&dispatcher_, &ReplyDispatcher::wakeReadEngine, &readEngine_, [this] { readEngine_.TimerLlegir.start(1); });
     connect(&dispatcher_, &ReplyDispatcher::factoryValuesRestored, &readEngine_, &ReadEngine::BBLlegirClick);
     connect(&readEngine_, &ReadEngine::programmingViewRequested, this, &Shell::BBProgClick);
+    connect(&dispatcher_, &ReplyDispatcher::wakeWriteEngine, &writeEngine_, &WriteEngine::wake);
+    // An erase or a factory restore ends a write run; the restore's full read follows.
+    connect(&dispatcher_, &ReplyDispatcher::writeRunEnded, &writeEngine_, &WriteEngine::deviceEndedRun);
+    connect(&writeEngine_, &WriteEngine::panelTypeWritten, &readEngine_, &ReadEngine::clearProgllegida);
+    connect(&writeEngine_, &WriteEngine::programmingViewRequested, this, &Shell::programmingViewShown);
     // Status frames are decoded by the status screen; until it exists a frame is only consumed, so
     // that a waiting engine does not take it for its answer.
     connect(&dispatcher_, &ReplyDispatcher::statusFrame, this, [this] { link_.StrCom.clear(); });

@@ -16,6 +16,7 @@
 #include "model/ParameterDictionary.h"
 #include "status/LinkSupervisor.h"
 #include "transfer/ReadEngine.h"
+#include "transfer/WriteEngine.h"
 
 #include <QObject>
 
@@ -93,6 +94,7 @@ public:
     ProgrammingLock &lock() { return lock_; }
     ConfigurationModel &model() { return model_; }
     ReadEngine &readEngine() { return readEngine_; }
+    WriteEngine &writeEngine() { return writeEngine_; }
 
 signals:
     void windowTitleChanged(const QString &title);
@@ -126,6 +128,7 @@ private:
     ProgrammingLock lock_;
     ConfigurationModel model_;
     ReadEngine readEngine_;
+    WriteEngine writeEngine_;
     QString portForThisRun_;
     QString token_; // cloud session token; set by the sign-in
     bool online_ = false;

@@ -287,8 +287,9 @@ void ConfigurationModel::Llegir_StringGrid(GridModel &grid, const QString &value
 
 void ConfigurationModel::editField(SingleField &field, const QString &value)
 {
-    // A check box never read from the device cannot be ticked: the click is undone.
-    if (field.spec->kind == FieldKind::CheckBox && field.state == FieldState::Empty) {
+    // A check box never read from the device, or refused by it, cannot be ticked: the click is undone.
+    if (field.spec->kind == FieldKind::CheckBox
+        && (field.state == FieldState::Empty || field.state == FieldState::Refused)) {
         emit fieldChanged(field);
         return;
     }
@@ -297,6 +298,15 @@ void ConfigurationModel::editField(SingleField &field, const QString &value)
         field.state = FieldState::Modified;
         ++ncampsModificats_;
     }
+    emit fieldChanged(field);
+}
+
+void ConfigurationModel::refuseField(SingleField &field)
+{
+    if (field.spec->kind == FieldKind::Edit)
+        field.value.clear();
+    field.state = FieldState::Refused;
+    field.enabled = false;
     emit fieldChanged(field);
 }
 

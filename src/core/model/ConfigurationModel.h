@@ -16,8 +16,9 @@ class StatusBar;
 struct LinkState;
 
 // Empty: never read since the last clearing. Read: as the device has it. Modified: changed by the
-// installer and not yet written.
-enum class FieldState { Empty, Read, Modified };
+// installer and not yet written. Refused: the device does not take the parameter; the control is
+// disabled until the device sends it a value.
+enum class FieldState { Empty, Read, Modified, Refused };
 
 // One bound single control. The value is in the control's own terms: an edit's text, "1"/"0" for a
 // check box, one "1"/"0" per item of the check-list box, the list position of the time-zone list
@@ -74,6 +75,9 @@ public:
 
     // The installer's change of a single control; marks it while no transfer runs and a device answers.
     void editField(SingleField &field, const QString &value);
+    // The device refused the control's parameter ("errprg", "NO_PAR"): an edit loses its text, and
+    // the control is disabled and no longer counts as modified.
+    void refuseField(SingleField &field);
     int ncampsModificats() const { return ncampsModificats_; }
     void setNcampsModificats(int count) { ncampsModificats_ = count; }
 

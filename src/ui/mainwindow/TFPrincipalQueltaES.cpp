@@ -375,7 +375,9 @@ void TFPrincipalQueltaES::buildMenus()
     MIILlegir_ = addMenuItem(programacio, "MIILlegir", QT_TR_NOOP("Leer el circuito"));
     MIILlegir_->setEnabled(false);
     connect(MIILlegir_, &QAction::triggered, this, [this] { shell_.readEngine().BBLlegirClick(); });
-    addMenuItem(programacio, "MIIGravar", QT_TR_NOOP("Programar el circuito"))->setEnabled(false);
+    MIIGravar_ = addMenuItem(programacio, "MIIGravar", QT_TR_NOOP("Programar el circuito"));
+    MIIGravar_->setEnabled(false);
+    connect(MIIGravar_, &QAction::triggered, this, [this] { shell_.writeEngine().BBGravarClick(); });
     addMenuItem(programacio, "MIICrearplantilla", QT_TR_NOOP("Guardar plantilla"))->setEnabled(false);
     addMenuItem(programacio, "MIIImportarPlantilla", QT_TR_NOOP("Importar datos de plantilla"))->setEnabled(false);
     addMenuItem(programacio, "MIIDefecte", QT_TR_NOOP("Restaurar los valores de fábrica"))->setEnabled(false);
@@ -459,7 +461,7 @@ void TFPrincipalQueltaES::connectShell()
     connect(&shell_, &Shell::languageChanged, this, &TFPrincipalQueltaES::checkLanguageItem);
     connect(&shell_, &Shell::localLinkSelected, this, &TFPrincipalQueltaES::showLocalLink);
     connect(&shell_, &Shell::programmingViewShown, this, [this] { bringToFront(View::Programacio); });
-    connect(&shell_, &Shell::fieldsCleared, this, [this] { setReadCommandsEnabled(false); });
+    connect(&shell_, &Shell::fieldsCleared, this, [this] { setTransferCommandsEnabled(false); });
     setCloudFunctionsEnabled(shell_.cloudFunctionsEnabled());
 
     const StatusBar &bar = shell_.statusBar();
@@ -471,7 +473,8 @@ void TFPrincipalQueltaES::connectShell()
 
     const LinkSupervisor &supervisor = shell_.supervisor();
     connect(&supervisor, &LinkSupervisor::connectionEstablished, this, &TFPrincipalQueltaES::showConnectionEstablished);
-    connect(&supervisor, &LinkSupervisor::connectionEstablished, this, [this] { setReadCommandsEnabled(true); });
+    connect(&supervisor, &LinkSupervisor::connectionEstablished, this, [this] { setTransferCommandsEnabled(true); });
+    connect(&shell_.writeEngine(), &WriteEngine::transferControlsEnabled, this, &TFPrincipalQueltaES::setOtherCommandsEnabled);
     connect(&supervisor, &LinkSupervisor::connectionEnded, this, &TFPrincipalQueltaES::showConnectionEnded);
     connect(&supervisor, &LinkSupervisor::statusScreenShown, this, &TFPrincipalQueltaES::showStatusScreen);
     connect(&supervisor, &LinkSupervisor::portListChanged, this, &TFPrincipalQueltaES::refreshPortList);
@@ -689,11 +692,25 @@ void TFPrincipalQueltaES::BBProgClick()
     shell_.BBProgClick();
 }
 
-// The read commands wait for a device: found, they are offered; after clearing, they are not.
-void TFPrincipalQueltaES::setReadCommandsEnabled(bool enabled)
+// The read and write commands wait for a device: found, they are offered; after clearing, they are not.
+void TFPrincipalQueltaES::setTransferCommandsEnabled(bool enabled)
 {
     MIILlegir_->setEnabled(enabled);
-    programmingView_->setReadEnabled(enabled);
+    MIIGravar_->setEnabled(enabled);
+    programmingView_->setTransferEnabled(enabled);
+}
+
+// A full write keeps the installer on the programming view until it ends.
+void TFPrincipalQueltaES::setOtherCommandsEnabled(bool enabled)
+{
+    for (QWidget *button : {BBLlegirEstat_, BBBuscar_, BBMapa_, BBActualitzar_, BBEvents_})
+        button->setEnabled(enabled);
+    for (const char *menu : {"MISistema", "MIEstat", "MIProgramacio", "MIBuscar", "MIBidi", "MIComunicacio", "MIInfo"}) {
+        if (auto *item = findChild<QMenu *>(QLatin1String(menu)))
+            item->menuAction()->setEnabled(enabled);
+        else if (auto *action = findChild<QAction *>(QLatin1String(menu)))
+            action->setEnabled(enabled);
+    }
 }
 
 void TFPrincipalQueltaES::BBBuscarClick()

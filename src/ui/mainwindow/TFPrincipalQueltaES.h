@@ -105,7 +105,8 @@ private:
     void showStatusScreen(bool connected);
     void showLocalLink();
     void showAccessCodePrompt();
-    void setReadCommandsEnabled(bool enabled);
+    void setTransferCommandsEnabled(bool enabled);
+    void setOtherCommandsEnabled(bool enabled);
 
     void BBProgClick();
     void BBBuscarClick();
@@ -163,6 +164,7 @@ private:
 
     QAction *MIBuscar_ = nullptr;
     QAction *MIILlegir_ = nullptr;
+    QAction *MIIGravar_ = nullptr;
     QAction *MIIComunicacioLocal_ = nullptr;
     QActionGroup *languageItems_ = nullptr;
     ClickGesture *consoleGesture_ = nullptr;

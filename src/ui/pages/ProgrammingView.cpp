@@ -67,12 +67,12 @@ QWidget *ProgrammingView::buildButtons()
     BBGravarPag_->setObjectName(QStringLiteral("BBGravarPag"));
     captions_.add([this](const QString &text) { BBGravarPag_->setText(text); },
                   QT_TRANSLATE_NOOP("Pages", "Programar"));
-    // Writing comes with the write engine.
     BBGravarPag_->setEnabled(false);
     BBLlegirPag_->setEnabled(false);
     connect(BBLlegirPag_, &QPushButton::clicked, this, [this] {
         shell_.readEngine().BBLlegirPagClick(static_cast<ProgPage>(PCProgramacio_->currentIndex()));
     });
+    connect(BBGravarPag_, &QPushButton::clicked, this, [this] { shell_.writeEngine().BBGravarClick(); });
     layout->addWidget(BBLlegirPag_);
     layout->addWidget(BBGravarPag_);
     return buttons;
@@ -110,9 +110,10 @@ void ProgrammingView::connectShell()
     connect(&shell_.supervisor(), &LinkSupervisor::connectionEnded, this, &ProgrammingView::repaintGrids);
 }
 
-void ProgrammingView::setReadEnabled(bool enabled)
+void ProgrammingView::setTransferEnabled(bool enabled)
 {
     BBLlegirPag_->setEnabled(enabled);
+    BBGravarPag_->setEnabled(enabled);
 }
 
 // Of the fire-panel pages only the core's visible one keeps its tab. The page on top stays on top

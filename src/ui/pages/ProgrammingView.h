@@ -29,7 +29,7 @@ public:
     explicit ProgrammingView(Shell &shell, QWidget *parent = nullptr);
 
     // "Leer" follows the read command: available once a device is found, not after clearing.
-    void setReadEnabled(bool enabled);
+    void setTransferEnabled(bool enabled);
 
 protected:
     void changeEvent(QEvent *event) override;

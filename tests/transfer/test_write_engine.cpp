@@ -1,0 +1,462 @@
+#include "ShellHarness.h"
+#include "SimulatedDevice.h"
+
+#include "transfer/RowValues.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quelta;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Supervision runs ten times faster than on a real link: polls every 500 ms, the watchdog after 1 s.
+constexpr int kTimeDivisor = 10;
+
+// A shipped device description with some members changed.
+QString variant(const QTemporaryDir &dir, const QString &name, const QString &base, const QByteArray &members)
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("cannot write %s", qPrintable(path));
+    file.write(R"({"base": ")" + test::SimulatedDevice::config(base).toUtf8() + "\", " + members + "}");
+    return path;
+}
+
+// A device read into the tool, with the exchange as the diagnostic trace shows it: "> cmd" for a
+// command sent, "< line" for a line received, "* start" where the test started a run, "* end"
+// where the write engine reported its run over and "* read" where a read ended.
+struct WriteFixture
+{
+    test::SimulatedDevice device;
+    test::ShellHarness harness;
+    QStringList log;
+    int supervisionMsAtEnd = -1;
+
+    // Connects, reads the whole device and waits until the link is quiet again. False on failure.
+    Shell &connectAndRead(const QStringList &deviceOptions)
+    {
+        if (!device.start(deviceOptions))
+            qFatal("quelta-devsim did not start");
+        Shell &shell = harness.create(device.portPath(), kTimeDivisor);
+        QObject::connect(&shell.trace(), &DiagnosticTrace::lineAdded, &shell, [this](const QString &line) {
+            const QString text = line.mid(QStringLiteral("hh:mm:ss.zzz ").size());
+            if (text.startsWith(QLatin1String("qz+")))
+                log.append(QStringLiteral("> ") + text.mid(3));
+            else if (text.startsWith(QLatin1String("ComPortRx --> : ")))
+                log.append(QStringLiteral("< ") + text.mid(16).trimmed());
+        });
+        QObject::connect(&shell.writeEngine(), &WriteEngine::writeFinished, &shell, [this, &shell] {
+            log.append(QStringLiteral("* end"));
+            supervisionMsAtEnd = shell.supervisor().TimerCircuit.isActive() ? shell.supervisor().TimerCircuit.interval() : -1;
+        });
+        QObject::connect(&shell.readEngine(), &ReadEngine::readFinished, &shell,
+                         [this] { log.append(QStringLiteral("* read")); });
+        shell.loadDictionaries();
+        shell.startLink();
+        shell.FormActivate();
+        return shell;
+    }
+
+    qsizetype indexOf(const QString &entry) const { return log.indexOf(entry); }
+    qsizetype count(const QString &prefix) const
+    {
+        return std::count_if(log.cbegin(), log.cend(), [&prefix](const QString &e) { return e.startsWith(prefix); });
+    }
+
+    // The commands sent from the start of the run to its end, "vEr" included.
+    QStringList sentDuringRun() const
+    {
+        QStringList sent;
+        const qsizetype end = indexOf(QStringLiteral("* end"));
+        for (qsizetype i = indexOf(QStringLiteral("* start")) + 1; i >= 1 && i < end; ++i) {
+            if (log.at(i).startsWith(QLatin1String("> ")))
+                sent.append(log.at(i).mid(2));
+        }
+        return sent;
+    }
+};
+
+bool connected(Shell &shell)
+{
+    return shell.link().circuittrobat && shell.statusBar().panel(0) == StatusBar::kConectat;
+}
+
+// A moment when nothing is on its way: supervision's last poll answered, the next one far off.
+void waitForQuietLink(const WriteFixture &f, Shell &shell)
+{
+    const QTimer &timer = shell.supervisor().TimerCircuit;
+    const qsizetype polls = f.count(QStringLiteral("< +ver:"));
+    QTRY_VERIFY_WITH_TIMEOUT(f.count(QStringLiteral("< +ver:")) >= polls + 2 && timer.interval() == 5000 / kTimeDivisor
+                                 && timer.remainingTime() > 200 && timer.remainingTime() < 5000 / kTimeDivisor - 70,
+                             5000);
+}
+
+// Connected, read in full, quiet: ready for the installer's changes.
+void readDevice(WriteFixture &f, Shell &shell)
+{
+    QTRY_VERIFY_WITH_TIMEOUT(connected(shell), 5000);
+    waitForQuietLink(f, shell);
+    shell.BBProgClick();
+    QTRY_VERIFY_WITH_TIMEOUT(f.indexOf(QStringLiteral("* read")) > 0, 10000);
+    waitForQuietLink(f, shell);
+}
+
+void edit(Shell &shell, const char *name, const QString &value)
+{
+    SingleField *field = shell.model().field(QString::fromLatin1(name));
+    QVERIFY2(field, name);
+    shell.model().editField(*field, value);
+    QVERIFY2(field->state == FieldState::Modified, name);
+}
+
+QString command(Shell &shell, const char *field, const QString &value)
+{
+    return shell.model().field(QString::fromLatin1(field))->code() + QLatin1Char('=') + value;
+}
+
+QString rowCommand(const GridModel &grid, int row)
+{
+    const RowWrite write = rowWrite(grid, row);
+    return write.code + QLatin1Char('=') + write.value;
+}
+
+QStringList dueRows(const GridModel &grid)
+{
+    QStringList due;
+    for (int row = 1; row <= grid.rows(); ++row) {
+        if (rowDue(grid, row))
+            due.append(QString::number(row));
+    }
+    return due;
+}
+
+// Every write ends the same way: "vEr" last, supervision back, the status bar quiet.
+void verifyHandedBack(const WriteFixture &f, Shell &shell, int supervisionMs)
+{
+    QCOMPARE(f.sentDuringRun().value(f.sentDuringRun().size() - 1), QStringLiteral("vEr"));
+    QCOMPARE(f.supervisionMsAtEnd, supervisionMs / kTimeDivisor);
+    QVERIFY(!shell.writeEngine().running());
+    QVERIFY(!shell.statusBar().busy());
+    QVERIFY(!shell.statusBar().progressVisible());
+    QCOMPARE(shell.statusBar().panel(1), QString());
+    const auto answered = [&f] {
+        const QStringList after = f.log.mid(f.indexOf(QStringLiteral("* end")));
+        return std::any_of(after.cbegin(), after.cend(), [](const QString &e) { return e.startsWith(u"< +vEr:"_s); });
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(answered(), 3000);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(quelta::FieldState)
+
+class TestWriteEngine : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir configs_;
+    QString standard_;
+    QString bc600_;
+    QString aguilera_;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(configs_.isValid());
+        // Status frames once a minute, so that no frame falls between a command and its echo.
+        standard_ = variant(configs_, u"standard.json"_s, u"standard.json"_s, R"("framePeriodMs": 60000)");
+        bc600_ = variant(configs_, u"bc600.json"_s, u"bc600.json"_s, R"("framePeriodMs": 60000)");
+        // Twenty zones instead of 1023 keep the rewriting of the list short.
+        aguilera_ = variant(configs_, u"aguilera.json"_s, u"aesa.json"_s,
+                            R"("framePeriodMs": 60000, "parameters": {"9101+1023": null, "9101+20": "110;Zona {n}"})");
+    }
+
+    // Only what changed goes out, kind by kind and row by row, and every echo confirms it.
+    void fullWriteSendsChangesInOrder()
+    {
+        WriteFixture f;
+        Shell &shell = f.connectAndRead({u"--config"_s, standard_, u"--unpaced"_s});
+        readDevice(f, shell);
+        if (QTest::currentTestFailed())
+            return;
+        ConfigurationModel &model = shell.model();
+        GridModel *inputs = model.grid(u"SGEntrades");
+        GridModel *operators = model.grid(u"SGOperadores");
+        // Changed against the model's own array order: the grids first, the edits last.
+        operators->setText(1, 1, u"apn.nuevo.es"_s);
+        inputs->setText(5, 1, u"Puerta trasera"_s);
+        inputs->setText(2, 1, u"Ventana"_s);
+        edit(shell, "CBConfigADSLDHCP", u"0"_s);
+        edit(shell, "CLBPartsActives", u"1011"_s);
+        edit(shell, "CBHora", u"13"_s);
+        edit(shell, "EProgRef", u"Ala Sur"_s);
+        edit(shell, "EProgEmpresa", u"Nueva Empresa"_s);
+        if (QTest::currentTestFailed())
+            return;
+        const QStringList expected{
+            u"inf"_s,
+            command(shell, "EProgEmpresa", u"Nueva Empresa"_s),
+            command(shell, "EProgRef", u"Ala Sur"_s),
+            command(shell, "CBHora", u"+03"_s),
+            command(shell, "CLBPartsActives", u"1011"_s),
+            command(shell, "CBConfigADSLDHCP", u"0"_s),
+            rowCommand(*operators, 1),
+            rowCommand(*inputs, 2),
+            rowCommand(*inputs, 5),
+            u"vEr"_s,
+        };
+
+        f.log.append(u"* start"_s);
+        shell.writeEngine().BBGravarClick();
+        QVERIFY(shell.statusBar().busy());
+        QCOMPARE(shell.statusBar().panel(1), u"Programando"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(f.indexOf(u"* end"_s) > 0, 10000);
+
+        QCOMPARE(f.sentDuringRun(), expected);
+        verifyHandedBack(f, shell, 2000);
+        for (const char *name : {"EProgEmpresa", "EProgRef", "CBHora", "CLBPartsActives", "CBConfigADSLDHCP"})
+            QVERIFY2(model.field(QString::fromLatin1(name))->state == FieldState::Read, name);
+        QCOMPARE(model.field(u"EProgEmpresa")->value, u"Nueva Empresa"_s);
+        QCOMPARE(dueRows(*inputs), QStringList());
+        QCOMPARE(dueRows(*operators), QStringList());
+        QCOMPARE(inputs->text(2, 1), u"Ventana"_s);
+        QCOMPARE(model.ncampsModificats(), 0);
+    }
+
+    // With nothing changed only the information and version requests go out.
+    void fullWriteWithoutChanges()
+    {
+        WriteFixture f;
+        Shell &shell = f.connectAndRead({u"--config"_s, standard_, u"--unpaced"_s});
+        readDevice(f, shell);
+        if (QTest::currentTestFailed())
+            return;
+        f.log.append(u"* start"_s);
+        shell.writeEngine().BBGravarClick();
+        QTRY_VERIFY_WITH_TIMEOUT(f.indexOf(u"* end"_s) > 0, 5000);
+        QCOMPARE(f.sentDuringRun(), (QStringList{u"inf"_s, u"vEr"_s}));
+        QCOMPARE(shell.statusBar().progress(), 0);
+    }
+
+    void refusedParameter_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("refused");
+
+        QTest::newRow("NO_PAR") << u"refuse:0103=NO_PAR"_s << u"EProgInstal"_s;
+        QTest::newRow("errprg") << u"refuse:0102=errprg"_s << u"EProgEmpresa"_s;
+    }
+
+    // A refused parameter is sent once; its control is emptied and disabled, and the run goes on.
+    void refusedParameter()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, refused);
+        WriteFixture f;
+        Shell &shell = f.connectAndRead({u"--config"_s, standard_, u"--unpaced"_s, u"--fault"_s, fault});
+        readDevice(f, shell);
+        if (QTest::currentTestFailed())
+            return;
+        edit(shell, "EProgEmpresa", u"Nueva Empresa"_s);
+        edit(shell, "EProgInstal", u"Marta Soler"_s);
+        edit(shell, "EProgRef", u"Ala Sur"_s);
+        const QString refusedCommand = command(shell, refused.toLatin1().constData(),
+                                               shell.model().field(refused)->value);
+
+        f.log.append(u"* start"_s);
+        shell.writeEngine().BBGravarClick();
+        QTRY_VERIFY_WITH_TIMEOUT(f.indexOf(u"* end"_s) > 0, 10000);
+
+        const QStringList sent = f.sentDuringRun();
+        QCOMPARE(sent.count(refusedCommand), 1);
+        QVERIFY(sent.contains(command(shell, "EProgRef", u"Ala Sur"_s)));
+        verifyHandedBack(f, shell, 2000);
+        for (SingleField &field : shell.model().fields()) {
+            const QString name = QString::fromLatin1(field.spec->name);
+            if (name == refused) {
+                QCOMPARE(field.state, FieldState::Refused);
+                QVERIFY(!field.enabled);
+                QCOMPARE(field.value, QString());
+            } else if (name == u"EProgEmpresa"_s || name == u"EProgInstal"_s || name == u"EProgRef"_s) {
+                QCOMPARE(field.state, FieldState::Read);
+                QVERIFY(field.enabled);
+            }
+        }
+    }
+
+    // The device stores a character the code page lacks as "?": the echo never matches. The item is
+    // sent three times and left marked; the run goes on with the next one.
+    void echoThatDiffers()
+    {
+        WriteFixture f;
+        Shell &shell = f.connectAndRead({u"--config"_s, standard_, u"--unpaced"_s});
+        readDevice(f, shell);
+        if (QTest::currentTestFailed())
+            return;
+        GridModel *inputs = shell.model().grid(u"SGEntrades");
+        inputs->setText(3, 1, u"Ωmega"_s);
+        inputs->setText(4, 1, u"Garaje"_s);
+        edit(shell, "EProgEmpresa", u"Ωmega SL"_s);
+        edit(shell, "EProgRef", u"Ala Sur"_s);
+        if (QTest::currentTestFailed())
+            return;
+        const QString badRow = rowWrite(*inputs, 3).code + u"="_s;
+
+        f.log.append(u"* start"_s);
+        shell.writeEngine().BBGravarClick();
+        QTRY_VERIFY_WITH_TIMEOUT(f.indexOf(u"* end"_s) > 0, 15000);
+
+        const QStringList sent = f.sentDuringRun();
+        QCOMPARE(sent.count(command(shell, "EProgEmpresa", u"Ωmega SL"_s)), 3);
+        QCOMPARE(sent.filter(QRegularExpression(u"^"_s + badRow)).size(), 3);
+        QVERIFY(sent.contains(command(shell, "EProgRef", u"Ala Sur"_s)));
+        QVERIFY(sent.contains(rowCommand(*inputs, 4)));
+        verifyHandedBack(f, shell, 2000);
+        QCOMPARE(shell.model().field(u"EProgEmpresa")->state, FieldState::Modified);
+        QCOMPARE(shell.model().field(u"EProgRef")->state, FieldState::Read);
+        QCOMPARE(dueRows(*inputs), QStringList{u"3"_s});
+    }
+
+    // No echo at all: six sends, then the run is given up quietly and the rest stays marked.
+    void noEchoAbandonsTheRun()
+    {
+        WriteFixture f;
+        Shell &shell = f.connectAndRead({u"--config"_s, standard_, u"--unpaced"_s, u"--fault"_s, u"silent:0104"_s});
+        readDevice(f, shell);
+        if (QTest::currentTestFailed())
+            return;
+        edit(shell, "EProgEmpresa", u"Nueva Empresa"_s);
+        edit(shell, "EProgRef", u"Ala Sur"_s);
+        edit(shell, "CBHora", u"13"_s);
+        if (QTest::currentTestFailed())
+            return;
+
+        // The stream is off during a write, so nothing else feeds the link watchdog; at this test's
+        // pace it would end the session long before the tries run out. Keep it fed, as a device
+        // answering other traffic would.
+        QTimer feed;
+        QObject::connect(&feed, &QTimer::timeout, &shell, [&shell] { shell.link().tempsllegir = 100; });
+        feed.start(50);
+
+        f.log.append(u"* start"_s);
+        shell.writeEngine().BBGravarClick();
+        QTRY_VERIFY_WITH_TIMEOUT(f.indexOf(u"* end"_s) > 0, 20000);
+        feed.stop();
+
+        const QStringList sent = f.sentDuringRun();
+        QCOMPARE(sent.count(command(shell, "EProgRef", u"Ala Sur"_s)), WriteEngine::kTries);
+        QVERIFY(sent.filter(shell.model().field(u"CBHora")->code()).isEmpty());
+        verifyHandedBack(f, shell, 1000);
+        QVERIFY(f.harness.prompter.asked.isEmpty());
+        QCOMPARE(shell.model().field(u"EProgEmpresa")->state, FieldState::Read);
+        QCOMPARE(shell.model().field(u"EProgRef")->state, FieldState::Modified);
+        QCOMPARE(shell.model().field(u"CBHora")->state, FieldState::Modified);
+        QVERIFY(!shell.link().llegirpag);
+    }
+
+    // A changed first event row empties the device's event list once; every event the list holds
+    // is then written back, the unchanged ones too, so none is lost.
+    void eventListClearedOnceAndRewritten()
+    {
+        WriteFixture f;
+        Shell &shell = f.connectAndRead({u"--config"_s, bc600_, u"--unpaced"_s});
+        readDevice(f, shell);
+        if (QTest::currentTestFailed())
+            return;
+        GridModel *events = shell.model().grid(u"SGCentralBC600");
+        events->setText(1, 6, u"Fuego/Fin de fuego"_s);
+        events->setText(3, 6, u"Aviso/Fin de aviso"_s);
+        QStringList rows; // every row that is not empty, as it is to be written
+        for (int row = 1; row <= events->rows(); ++row) {
+            if (!events->text(row, 1).isEmpty() || !events->text(row, 6).isEmpty())
+                rows.append(rowCommand(*events, row));
+        }
+        QVERIFY(rows.size() > 3);
+
+        f.log.append(u"* start"_s);
+        shell.writeEngine().BBGravarClick();
+        QTRY_VERIFY_WITH_TIMEOUT(f.indexOf(u"* end"_s) > 0, 15000);
+
+        const QStringList sent = f.sentDuringRun();
+        QCOMPARE(sent.count(u"96xx=0"_s), 1);
+        QStringList eventWrites = sent.filter(QRegularExpression(u"^96[0-9A-F]{2}="_s));
+        QVERIFY(sent.indexOf(u"96xx=0"_s) < sent.indexOf(eventWrites.value(0)));
+        QCOMPARE(eventWrites, rows);
+        verifyHandedBack(f, shell, 2000);
+        QCOMPARE(dueRows(*events), QStringList());
+        QCOMPARE(events->text(3, 6), u"Aviso/Fin de aviso"_s);
+    }
+
+    // A page write on the Aguilera page with a changed zone list empties the list's four blocks and
+    // writes the list back in the same run, with the page's changed controls and nothing else.
+    void pageWriteRewritesClearedZoneList()
+    {
+        WriteFixture f;
+        Shell &shell = f.connectAndRead({u"--config"_s, aguilera_, u"--unpaced"_s});
+        readDevice(f, shell);
+        if (QTest::currentTestFailed())
+            return;
+        GridModel *zones = shell.model().grid(u"SGLlistatZonesAgui");
+        zones->setText(5, 2, u"Almacén"_s);
+        edit(shell, "EBaudsAgui", u"19200,N"_s);
+        edit(shell, "EProgEmpresa", u"Otra página"_s);
+        if (QTest::currentTestFailed())
+            return;
+        QStringList rows;
+        for (int row = 1; row <= zones->rows(); ++row) {
+            if (!zones->text(row, 2).isEmpty())
+                rows.append(rowCommand(*zones, row));
+        }
+        QCOMPARE(rows.size(), 20);
+
+        f.log.append(u"* start"_s);
+        shell.writeEngine().BBGravarPagClick(ProgPage::CentralAguilera);
+        QTRY_VERIFY_WITH_TIMEOUT(f.indexOf(u"* end"_s) > 0, 15000);
+
+        const QStringList sent = f.sentDuringRun();
+        QCOMPARE(sent.mid(0, 4), (QStringList{u"91xx=0"_s, u"92xx=0"_s, u"93xx=0"_s, u"94xx=0"_s}));
+        QCOMPARE(sent.value(4), command(shell, "EBaudsAgui", u"19200,N"_s));
+        QCOMPARE(sent.mid(5, rows.size()), rows);
+        QCOMPARE(sent.size(), 5 + rows.size() + 1);
+        verifyHandedBack(f, shell, 2000);
+        QCOMPARE(dueRows(*zones), QStringList());
+        QCOMPARE(shell.model().field(u"EBaudsAgui")->state, FieldState::Read);
+        QCOMPARE(shell.model().field(u"EProgEmpresa")->state, FieldState::Modified);
+    }
+
+    // "Initialized" ends the restore and a full read brings the factory values in.
+    void factoryRestoreIsFollowedByAFullRead()
+    {
+        WriteFixture f;
+        Shell &shell = f.connectAndRead({u"--config"_s, standard_, u"--unpaced"_s});
+        readDevice(f, shell);
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(shell.model().field(u"EProgEmpresa")->value, u"Protecciones Ibéricas SL"_s);
+        const qsizetype reads = f.count(u"* read"_s);
+
+        f.log.append(u"* start"_s);
+        shell.writeEngine().GravarperDefecte();
+        QCOMPARE(shell.statusBar().panel(1), u"Restaurando"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(f.count(u"* read"_s) > reads, 10000);
+
+        const qsizetype start = f.indexOf(u"* start"_s);
+        const qsizetype restore = f.log.indexOf(u"> Xxxx=0"_s, start);
+        const qsizetype initialised = f.log.indexOf(u"< +Xxxx:Initialized"_s, start);
+        const qsizetype read = f.log.indexOf(u"> Xxxx"_s, start);
+        QVERIFY(restore > start);
+        QVERIFY(initialised > restore);
+        QVERIFY(read > initialised);
+        QCOMPARE(f.log.mid(start).count(u"> Xxxx=0"_s), 1);
+        QVERIFY(!shell.writeEngine().running());
+        QCOMPARE(shell.writeEngine().camp_final(), 0);
+        QCOMPARE(shell.model().field(u"EProgEmpresa")->value, QString());
+        QCOMPARE(shell.model().field(u"EProgEmpresa")->state, FieldState::Read);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWriteEngine)
+#include "test_write_engine.moc"
