@@ -1,5 +1,4 @@
-#include "ShellHarness.h"
-#include "SimulatedDevice.h"
+#include "TransferSession.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -9,8 +8,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Supervision runs ten times faster than on a real link: polls every 500 ms, the watchdog after 1 s.
-constexpr int kTimeDivisor = 10;
+using test::connected;
+using test::kTimeDivisor;
+using test::waitForQuietLink;
 
 // One value the model must hold: a single control (row -1) or a grid cell.
 struct Expected
@@ -81,65 +81,15 @@ QStringList modifiedItems(ConfigurationModel &model)
     return modified;
 }
 
-// A shipped device description with some members changed.
-QString variant(const QTemporaryDir &dir, const QString &name, const QString &base, const QByteArray &members)
+// The tool on a simulated device; "* end" marks where the read engine reported a read over.
+struct ReadFixture : test::TransferSession
 {
-    const QString path = dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        qFatal("cannot write %s", qPrintable(path));
-    file.write(R"({"base": ")" + test::SimulatedDevice::config(base).toUtf8() + "\", " + members + "}");
-    return path;
-}
-
-// A device and the tool connected to it, with the exchange between them as the diagnostic trace
-// shows it: "> cmd" for a command sent, "< line" for a line received, "* start" and "* end" where
-// the test started a read and where the read engine reported it over.
-struct ReadFixture
-{
-    test::SimulatedDevice device;
-    test::ShellHarness harness;
-    QStringList log;
-    int supervisionMsAtEnd = -1; // TimerCircuit's interval as the read handed the link back
-
     Shell &connect(const QStringList &deviceOptions)
     {
-        if (!device.start(deviceOptions))
-            qFatal("quelta-devsim did not start");
-        Shell &shell = harness.create(device.portPath(), kTimeDivisor);
-        QObject::connect(&shell.trace(), &DiagnosticTrace::lineAdded, &shell, [this](const QString &line) {
-            const QString text = line.mid(QStringLiteral("hh:mm:ss.zzz ").size());
-            if (text.startsWith(QLatin1String("qz+")))
-                log.append(QStringLiteral("> ") + text.mid(3));
-            else if (text.startsWith(QLatin1String("ComPortRx --> : ")))
-                log.append(QStringLiteral("< ") + text.mid(16).trimmed());
-        });
-        QObject::connect(&shell.readEngine(), &ReadEngine::readFinished, &shell, [this, &shell] {
-            log.append(QStringLiteral("* end"));
-            supervisionMsAtEnd = shell.supervisor().TimerCircuit.isActive() ? shell.supervisor().TimerCircuit.interval() : -1;
-        });
-        shell.loadDictionaries();
-        shell.startLink();
-        shell.FormActivate();
+        Shell &shell = open(deviceOptions);
+        QObject::connect(&shell.readEngine(), &ReadEngine::readFinished, &shell, [this] { markEnd(); });
+        activate();
         return shell;
-    }
-
-    qsizetype indexOf(const QString &entry) const { return log.indexOf(entry); }
-    qsizetype count(const QString &prefix) const
-    {
-        return std::count_if(log.cbegin(), log.cend(), [&prefix](const QString &e) { return e.startsWith(prefix); });
-    }
-
-    // The commands sent between the start of the read and its end.
-    QStringList sentDuringRead() const
-    {
-        QStringList sent;
-        const qsizetype end = indexOf(QStringLiteral("* end"));
-        for (qsizetype i = indexOf(QStringLiteral("* start")) + 1; i >= 1 && i < end; ++i) {
-            if (log.at(i).startsWith(QLatin1String("> ")))
-                sent.append(log.at(i).mid(2));
-        }
-        return sent;
     }
 
     // Whether a line starting so arrived after the read engine reported the read over.
@@ -163,23 +113,6 @@ struct ReadFixture
         return {};
     }
 };
-
-bool connected(Shell &shell)
-{
-    return shell.link().circuittrobat && shell.statusBar().panel(0) == StatusBar::kConectat;
-}
-
-// Waits for a moment when nothing is on its way: supervision has settled into its polling, its
-// last poll went out long enough ago to be answered and handled, and the next one is still far off.
-// A read started then meets only its own replies.
-void waitForQuietLink(const ReadFixture &f, Shell &shell)
-{
-    const QTimer &timer = shell.supervisor().TimerCircuit;
-    const qsizetype polls = f.count(QStringLiteral("< +ver:"));
-    QTRY_VERIFY_WITH_TIMEOUT(f.count(QStringLiteral("< +ver:")) >= polls + 2 && timer.interval() == 5000 / kTimeDivisor
-                                 && timer.remainingTime() > 200 && timer.remainingTime() < 5000 / kTimeDivisor - 70,
-                             5000);
-}
 
 // What every read leaves behind: the link handed back to supervision after a "vEr", the status bar
 // quiet, no transfer state left over.
@@ -221,14 +154,14 @@ private slots:
     {
         QVERIFY(configs_.isValid());
         // Status frames once a minute, so that no frame falls between a reply and its handling.
-        configHard_ = variant(configs_, QStringLiteral("hard.json"), QStringLiteral("bc600.json"),
+        configHard_ = test::deviceVariant(configs_, QStringLiteral("hard.json"), QStringLiteral("bc600.json"),
                               R"("framePeriodMs": 60000, "parameters": {"0120": "-3", "0106": "1011"})");
-        quietStandard_ = variant(configs_, QStringLiteral("standard.json"), QStringLiteral("standard.json"),
+        quietStandard_ = test::deviceVariant(configs_, QStringLiteral("standard.json"), QStringLiteral("standard.json"),
                                  R"("framePeriodMs": 60000, "parameters": {"1132": "1"})");
-        quietAguilera_ = variant(configs_, QStringLiteral("aguilera.json"), QStringLiteral("aesa.json"),
+        quietAguilera_ = test::deviceVariant(configs_, QStringLiteral("aguilera.json"), QStringLiteral("aesa.json"),
                                  R"("framePeriodMs": 60000)");
         // Frequent frames keep the watchdog fed while a request goes unanswered.
-        chattyConfig_ = variant(configs_, QStringLiteral("chatty.json"), QStringLiteral("standard.json"),
+        chattyConfig_ = test::deviceVariant(configs_, QStringLiteral("chatty.json"), QStringLiteral("standard.json"),
                                 R"("framePeriodMs": 200, "parameters": {"0120": "-3"})");
     }
 
@@ -314,7 +247,7 @@ private slots:
         shell.BBProgClick();
         QTRY_VERIFY_WITH_TIMEOUT(f.indexOf(QStringLiteral("* end")) > 0, 10000);
 
-        const QStringList sent = f.sentDuringRead();
+        const QStringList sent = f.sentDuringRun();
         QCOMPARE(sent.count(QStringLiteral("Xxxx")), 1);
         QVERIFY(sent.indexOf(QStringLiteral("inf")) >= 0);
         QVERIFY(sent.indexOf(QStringLiteral("inf")) < sent.indexOf(QStringLiteral("Xxxx")));
@@ -466,7 +399,7 @@ private slots:
         shell.readEngine().BBLlegirPagClick(page);
         QTRY_VERIFY_WITH_TIMEOUT(f.indexOf(QStringLiteral("* end")) > 0, 10000);
 
-        const QStringList sent = f.sentDuringRead();
+        const QStringList sent = f.sentDuringRun();
         for (const QString &code : singles)
             QVERIFY2(sent.count(code) == 1, qPrintable(code + QStringLiteral(" sent ") + QString::number(sent.count(code))));
         QStringList blocks;
@@ -545,7 +478,7 @@ private slots:
         QVERIFY2(ended, "the read was not abandoned");
 
         QCOMPARE(f.count(QStringLiteral("< +85xx:Ok")), 0);
-        const QStringList sent = f.sentDuringRead();
+        const QStringList sent = f.sentDuringRun();
         for (const QString &code : neverSent)
             QVERIFY2(!sent.contains(code), qPrintable(code));
         // Abandoned, not completed: entering the programming view must still read the device.

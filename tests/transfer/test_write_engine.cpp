@@ -1,5 +1,4 @@
-#include "ShellHarness.h"
-#include "SimulatedDevice.h"
+#include "TransferSession.h"
 
 #include "transfer/RowValues.h"
 
@@ -11,88 +10,24 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Supervision runs ten times faster than on a real link: polls every 500 ms, the watchdog after 1 s.
-constexpr int kTimeDivisor = 10;
+using test::connected;
+using test::kTimeDivisor;
+using test::waitForQuietLink;
 
-// A shipped device description with some members changed.
-QString variant(const QTemporaryDir &dir, const QString &name, const QString &base, const QByteArray &members)
+// The tool on a simulated device; "* end" marks where the write engine reported its run over and
+// "* read" where a read ended.
+struct WriteFixture : test::TransferSession
 {
-    const QString path = dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        qFatal("cannot write %s", qPrintable(path));
-    file.write(R"({"base": ")" + test::SimulatedDevice::config(base).toUtf8() + "\", " + members + "}");
-    return path;
-}
-
-// A device read into the tool, with the exchange as the diagnostic trace shows it: "> cmd" for a
-// command sent, "< line" for a line received, "* start" where the test started a run, "* end"
-// where the write engine reported its run over and "* read" where a read ended.
-struct WriteFixture
-{
-    test::SimulatedDevice device;
-    test::ShellHarness harness;
-    QStringList log;
-    int supervisionMsAtEnd = -1;
-
-    // Connects, reads the whole device and waits until the link is quiet again. False on failure.
     Shell &connectAndRead(const QStringList &deviceOptions)
     {
-        if (!device.start(deviceOptions))
-            qFatal("quelta-devsim did not start");
-        Shell &shell = harness.create(device.portPath(), kTimeDivisor);
-        QObject::connect(&shell.trace(), &DiagnosticTrace::lineAdded, &shell, [this](const QString &line) {
-            const QString text = line.mid(QStringLiteral("hh:mm:ss.zzz ").size());
-            if (text.startsWith(QLatin1String("qz+")))
-                log.append(QStringLiteral("> ") + text.mid(3));
-            else if (text.startsWith(QLatin1String("ComPortRx --> : ")))
-                log.append(QStringLiteral("< ") + text.mid(16).trimmed());
-        });
-        QObject::connect(&shell.writeEngine(), &WriteEngine::writeFinished, &shell, [this, &shell] {
-            log.append(QStringLiteral("* end"));
-            supervisionMsAtEnd = shell.supervisor().TimerCircuit.isActive() ? shell.supervisor().TimerCircuit.interval() : -1;
-        });
+        Shell &shell = open(deviceOptions);
+        QObject::connect(&shell.writeEngine(), &WriteEngine::writeFinished, &shell, [this] { markEnd(); });
         QObject::connect(&shell.readEngine(), &ReadEngine::readFinished, &shell,
                          [this] { log.append(QStringLiteral("* read")); });
-        shell.loadDictionaries();
-        shell.startLink();
-        shell.FormActivate();
+        activate();
         return shell;
     }
-
-    qsizetype indexOf(const QString &entry) const { return log.indexOf(entry); }
-    qsizetype count(const QString &prefix) const
-    {
-        return std::count_if(log.cbegin(), log.cend(), [&prefix](const QString &e) { return e.startsWith(prefix); });
-    }
-
-    // The commands sent from the start of the run to its end, "vEr" included.
-    QStringList sentDuringRun() const
-    {
-        QStringList sent;
-        const qsizetype end = indexOf(QStringLiteral("* end"));
-        for (qsizetype i = indexOf(QStringLiteral("* start")) + 1; i >= 1 && i < end; ++i) {
-            if (log.at(i).startsWith(QLatin1String("> ")))
-                sent.append(log.at(i).mid(2));
-        }
-        return sent;
-    }
 };
-
-bool connected(Shell &shell)
-{
-    return shell.link().circuittrobat && shell.statusBar().panel(0) == StatusBar::kConectat;
-}
-
-// A moment when nothing is on its way: supervision's last poll answered, the next one far off.
-void waitForQuietLink(const WriteFixture &f, Shell &shell)
-{
-    const QTimer &timer = shell.supervisor().TimerCircuit;
-    const qsizetype polls = f.count(QStringLiteral("< +ver:"));
-    QTRY_VERIFY_WITH_TIMEOUT(f.count(QStringLiteral("< +ver:")) >= polls + 2 && timer.interval() == 5000 / kTimeDivisor
-                                 && timer.remainingTime() > 200 && timer.remainingTime() < 5000 / kTimeDivisor - 70,
-                             5000);
-}
 
 // Connected, read in full, quiet: ready for the installer's changes.
 void readDevice(WriteFixture &f, Shell &shell)
@@ -167,10 +102,10 @@ private slots:
     {
         QVERIFY(configs_.isValid());
         // Status frames once a minute, so that no frame falls between a command and its echo.
-        standard_ = variant(configs_, u"standard.json"_s, u"standard.json"_s, R"("framePeriodMs": 60000)");
-        bc600_ = variant(configs_, u"bc600.json"_s, u"bc600.json"_s, R"("framePeriodMs": 60000)");
+        standard_ = test::deviceVariant(configs_, u"standard.json"_s, u"standard.json"_s, R"("framePeriodMs": 60000)");
+        bc600_ = test::deviceVariant(configs_, u"bc600.json"_s, u"bc600.json"_s, R"("framePeriodMs": 60000)");
         // Twenty zones instead of 1023 keep the rewriting of the list short.
-        aguilera_ = variant(configs_, u"aguilera.json"_s, u"aesa.json"_s,
+        aguilera_ = test::deviceVariant(configs_, u"aguilera.json"_s, u"aesa.json"_s,
                             R"("framePeriodMs": 60000, "parameters": {"9101+1023": null, "9101+20": "110;Zona {n}"})");
     }
 
