@@ -1,8 +1,6 @@
-#include "app/StatusBar.h"
-#include "link/LinkState.h"
-#include "model/ConfigurationModel.h"
-#include "model/ParameterDictionary.h"
 #include "transfer/EntryNumber.h"
+
+#include "BoundModel.h"
 
 #include <QTest>
 
@@ -10,21 +8,8 @@ using namespace quelta;
 
 namespace {
 
-// A bound model as the window has it after start-up.
-struct BoundModel
+struct BoundModel : test::BoundModel
 {
-    LinkState link;
-    StatusBar statusBar;
-    ParameterDictionary dictionary;
-    ConfigurationModel model{link, statusBar};
-
-    BoundModel()
-    {
-        dictionary.Llegir_parametres();
-        model.InicialitzaPunters(dictionary);
-        model.Esborra_param();
-    }
-
     QStringList row(const char *grid, int row) const
     {
         const GridModel *g = model.grid(QString::fromLatin1(grid));

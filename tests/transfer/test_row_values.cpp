@@ -1,31 +1,11 @@
-#include "app/StatusBar.h"
-#include "link/LinkState.h"
-#include "model/ConfigurationModel.h"
-#include "model/ParameterDictionary.h"
 #include "transfer/RowValues.h"
+
+#include "BoundModel.h"
 
 #include <QTest>
 
 using namespace quelta;
-
-namespace {
-
-struct BoundModel
-{
-    LinkState link;
-    StatusBar statusBar;
-    ParameterDictionary dictionary;
-    ConfigurationModel model{link, statusBar};
-
-    BoundModel()
-    {
-        dictionary.Llegir_parametres();
-        model.InicialitzaPunters(dictionary);
-        model.Esborra_param();
-    }
-};
-
-} // namespace
+using test::BoundModel;
 
 class TestRowValues : public QObject
 {

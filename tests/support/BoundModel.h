@@ -1,0 +1,26 @@
+#pragma once
+
+#include "app/StatusBar.h"
+#include "link/LinkState.h"
+#include "model/ConfigurationModel.h"
+#include "model/ParameterDictionary.h"
+
+namespace quelta::test {
+
+// A configuration model bound and cleared as the window has it after start-up.
+struct BoundModel
+{
+    LinkState link;
+    StatusBar statusBar;
+    ParameterDictionary dictionary;
+    ConfigurationModel model{link, statusBar};
+
+    BoundModel()
+    {
+        dictionary.Llegir_parametres();
+        model.InicialitzaPunters(dictionary);
+        model.Esborra_param();
+    }
+};
+
+} // namespace quelta::test
