@@ -21,6 +21,11 @@ int blockEntry(QStringView code)
 
 } // namespace
 
+QString replyValue(const QString &line)
+{
+    return line.section(QLatin1Char(':'), 1).section(QLatin1Char('\r'), 0, 0);
+}
+
 int Hextoint(QStringView text)
 {
     bool ok = false;

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QString>
 #include <QStringView>
 
 #include <optional>
 
 namespace quelta {
+
+// The value of a reply line "+CODE:value": after its first colon, up to its first CR.
+QString replyValue(const QString &line);
 
 // Hexadecimal text to its value: 0 for an empty text or one with any non-hexadecimal character.
 int Hextoint(QStringView text);

@@ -23,12 +23,6 @@ bool isCodeLine(const QString &line)
     return line.startsWith(QLatin1Char('+')) && line.size() > 5 && line.at(5) == QLatin1Char(':');
 }
 
-// The value runs from after the first colon to the first CR.
-QString valueOf(const QString &line)
-{
-    return line.section(QLatin1Char(':'), 1).section(QLatin1Char('\r'), 0, 0);
-}
-
 // The last code of a whole-device stream, for its progress, by panel type.
 int lastStreamCode(const QString &central)
 {
@@ -116,7 +110,7 @@ void ReadEngine::Llegir_pantalla()
         return;
     const QString code = line.mid(1, 4);
     statusBar_.setProgress(std::min(100, Hextoint(code) * 100 / lastStreamCode(link_.central)));
-    const QString value = valueOf(line);
+    const QString value = replyValue(line);
     link_.StrCom.clear();
     if (const std::optional<int> number = numeroEntrada(code, model_.isPageVisible(ProgPage::CentralAguilera)))
         model_.storeEntry(*number, value);
@@ -182,7 +176,7 @@ void ReadEngine::Llegir_LlistaOper()
     statusBar_.setProgress(0);
     const int row = Hextoint(line.mid(at + 3, 2));
     if (row >= 1 && row <= operators->rows())
-        operators->storeRow(row, valueOf(line.mid(at)).split(QLatin1Char(';')).mid(0, 4));
+        operators->storeRow(row, replyValue(line.mid(at)).split(QLatin1Char(';')).mid(0, 4));
 }
 
 // --- Page ----------------------------------------------------------------------------------------

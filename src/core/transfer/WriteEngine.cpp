@@ -9,6 +9,7 @@
 #include "link/ReplyDispatcher.h"
 #include "model/ConfigurationModel.h"
 #include "status/LinkSupervisor.h"
+#include "transfer/EntryNumber.h"
 #include "transfer/RowValues.h"
 
 namespace quelta {
@@ -53,17 +54,10 @@ bool inBlock(const QString &code, const QString &block)
     return code.size() == block.size() && code.left(digits).compare(block.left(digits), Qt::CaseInsensitive) == 0;
 }
 
-// The echoed value runs from after the first colon to the first CR.
-QString echoOf(const QString &line)
-{
-    return line.section(QLatin1Char(':'), 1).section(QLatin1Char('\r'), 0, 0);
-}
-
 bool isRefusal(const QString &echo)
 {
     return echo == QLatin1String("errprg") || echo == QLatin1String("NO_PAR");
 }
-
 
 } // namespace
 
@@ -434,7 +428,7 @@ void WriteEngine::replyForField(SingleField &field)
         --link_.vegades_espero;
         return;
     }
-    const QString echo = echoOf(line);
+    const QString echo = replyValue(line);
     if (isRefusal(echo)) {
         model_.refuseField(field);
         ++punteri_;
@@ -459,7 +453,7 @@ void WriteEngine::replyForGridRow(GridModel &grid)
         --link_.vegades_espero;
         return;
     }
-    const QString echo = echoOf(line);
+    const QString echo = replyValue(line);
     if (isRefusal(echo)) {
         // The device does not take this list: its other rows are not tried.
         ++punteri_;
