@@ -76,7 +76,7 @@ QStringList modifiedItems(ConfigurationModel &model)
     }
     for (const SingleField &f : model.fields()) {
         if (f.state == FieldState::Modified)
-            modified.append(QString::fromLatin1(f.spec->name));
+            modified.append(QString::fromLatin1(f.binding->name));
     }
     return modified;
 }
@@ -493,7 +493,7 @@ private slots:
         shell.model().Esborra_param();
         QCOMPARE(modifiedItems(shell.model()), QStringList());
         for (const SingleField &cleared : shell.model().fields())
-            QVERIFY2(cleared.state == FieldState::Empty, cleared.spec->name);
+            QVERIFY2(cleared.state == FieldState::Empty, cleared.binding->name);
     }
 };
 

@@ -210,7 +210,7 @@ private slots:
         QVERIFY(sent.contains(command(shell, "EProgRef", u"Ala Sur"_s)));
         verifyHandedBack(f, shell, 2000);
         for (SingleField &field : shell.model().fields()) {
-            const QString name = QString::fromLatin1(field.spec->name);
+            const QString name = QString::fromLatin1(field.binding->name);
             if (name == refused) {
                 QCOMPARE(field.state, FieldState::Refused);
                 QVERIFY(!field.enabled);

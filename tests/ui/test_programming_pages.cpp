@@ -127,10 +127,10 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("className");
         QTest::addColumn<ProgPage>("page");
-        for (const FieldSpec &spec : fieldSpecs())
-            QTest::newRow(spec.name) << QString::fromLatin1(spec.name) << widgetClass(spec.kind) << spec.page;
-        for (const GridSpec &spec : gridSpecs())
-            QTest::newRow(spec.name) << QString::fromLatin1(spec.name) << "quelta::ui::GridView" << spec.page;
+        for (const FieldBinding &binding : fieldBindings())
+            QTest::newRow(binding.name) << QString::fromLatin1(binding.name) << widgetClass(binding.kind) << binding.page;
+        for (const GridBinding &binding : gridBindings())
+            QTest::newRow(binding.name) << QString::fromLatin1(binding.name) << "quelta::ui::GridView" << binding.page;
         QTest::newRow("SGTelefons") << "SGTelefons" << "quelta::ui::GridView" << ProgPage::Portes;
         QTest::newRow("SGUsuaris") << "SGUsuaris" << "quelta::ui::GridView" << ProgPage::Portes;
     }
@@ -148,7 +148,7 @@ private slots:
         if (auto *grid = qobject_cast<GridView *>(found.first()))
             QCOMPARE(grid->model(), p.shell.model().grid(name));
         if (auto *edit = qobject_cast<QLineEdit *>(found.first()))
-            QCOMPARE(edit->isReadOnly(), p.shell.model().field(name)->spec->readOnly);
+            QCOMPARE(edit->isReadOnly(), p.shell.model().field(name)->binding->readOnly);
     }
 
     // A value the device sent shows in its widget in its read colours and is not taken for an
@@ -217,7 +217,7 @@ private slots:
         QFETCH(bool, marked);
         Pages p;
         SingleField *field = p.shell.model().field(name);
-        p.bringForward(field->spec->page);
+        p.bringForward(field->binding->page);
         p.setDevice(answering);
         if (!read.isNull())
             p.shell.model().storeEntry(field->number, read);
@@ -334,8 +334,8 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<ProgPage>("page");
         QTest::addColumn<Section>("section");
-        for (const GridSpec &spec : gridSpecs())
-            QTest::newRow(spec.name) << QString::fromLatin1(spec.name) << spec.page << spec.section;
+        for (const GridBinding &binding : gridBindings())
+            QTest::newRow(binding.name) << QString::fromLatin1(binding.name) << binding.page << binding.section;
     }
 
     void columnsFillTheirGrid()

@@ -11,7 +11,7 @@ using K = FieldKind;
 using P = ProgPage;
 
 // In list order: the text fields, the check boxes, the check-list box and the time-zone list.
-const std::array<FieldSpec, 83> kFields{{
+const std::array<FieldBinding, 83> kFields{{
     {"EProgEmpresa", K::Edit, P::ConfigHard, "idEmpres"},
     {"EProgInstal", K::Edit, P::ConfigHard, "idInstal"},
     {"EProgRef", K::Edit, P::ConfigHard, "idRefere"},
@@ -170,9 +170,9 @@ using S = Section;
 using F = RowForm;
 using L = RowLabels;
 
-const std::vector<GridSpec> &grids()
+const std::vector<GridBinding> &grids()
 {
-    static const std::vector<GridSpec> table{
+    static const std::vector<GridBinding> table{
         {"SGOperadores", P::ConfigHard, S::None, false, "BlOpTelI", 0, 16, false,
          {G("   Operadora"), G("APN"), G("Usuario"), G("Password")}, {}, F::Plain, L::None, {}, false,
          "Esborra_operadores"},
@@ -271,21 +271,21 @@ const std::vector<GridSpec> &grids()
 
 } // namespace
 
-std::span<const FieldSpec> fieldSpecs()
+std::span<const FieldBinding> fieldBindings()
 {
     return kFields;
 }
 
-std::span<const GridSpec> gridSpecs()
+std::span<const GridBinding> gridBindings()
 {
     return grids();
 }
 
-const GridSpec *gridSpec(QStringView name)
+const GridBinding *gridBinding(QStringView name)
 {
-    for (const GridSpec &spec : grids()) {
-        if (name == QLatin1String(spec.name))
-            return &spec;
+    for (const GridBinding &binding : grids()) {
+        if (name == QLatin1String(binding.name))
+            return &binding;
     }
     return nullptr;
 }

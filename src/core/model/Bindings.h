@@ -35,7 +35,7 @@ enum class FieldKind { Edit, CheckBox, CheckList, Combo };
 
 // One bound single control: its control name, page, parameter name and design offset. Door-time
 // fields share a code and hold one of its ";"-separated parts.
-struct FieldSpec
+struct FieldBinding
 {
     const char *name;
     FieldKind kind;
@@ -60,7 +60,7 @@ enum class RowForm {
 enum class RowLabels { None, Numbered, Listed };
 
 // One bound grid. Columns count every column, the fixed one included; flag columns hold "0"/"1".
-struct GridSpec
+struct GridBinding
 {
     const char *name;
     ProgPage page;
@@ -79,9 +79,9 @@ struct GridSpec
     const char *clearRoutine;
 };
 
-std::span<const FieldSpec> fieldSpecs();
-std::span<const GridSpec> gridSpecs();
-const GridSpec *gridSpec(QStringView name);
+std::span<const FieldBinding> fieldBindings();
+std::span<const GridBinding> gridBindings();
+const GridBinding *gridBinding(QStringView name);
 
 // The page, in the order of its tab index, and its panel's name.
 const char *pageTabName(ProgPage page);

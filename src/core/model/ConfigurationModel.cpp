@@ -39,13 +39,13 @@ ConfigurationModel::ConfigurationModel(const LinkState &link, const StatusBar &s
     , link_(link)
     , statusBar_(statusBar)
 {
-    for (const FieldSpec &spec : fieldSpecs()) {
+    for (const FieldBinding &binding : fieldBindings()) {
         SingleField field;
-        field.spec = &spec;
+        field.binding = &binding;
         fields_.push_back(field);
     }
-    for (const GridSpec &spec : gridSpecs())
-        grids_.push_back(std::make_unique<GridModel>(spec, this));
+    for (const GridBinding &binding : gridBindings())
+        grids_.push_back(std::make_unique<GridModel>(binding, this));
 }
 
 ConfigurationModel::~ConfigurationModel() = default;
@@ -60,28 +60,28 @@ void ConfigurationModel::InicialitzaPunters(const ParameterDictionary &dictionar
 
 void ConfigurationModel::bindField(SingleField &field, const ParameterDictionary &dictionary) const
 {
-    const QString code = dictionary.codeOf(QString::fromLatin1(field.spec->parameter));
-    field.number = isDecimal(code) ? field.spec->offset + code.toInt() : 0;
+    const QString code = dictionary.codeOf(QString::fromLatin1(field.binding->parameter));
+    field.number = isDecimal(code) ? field.binding->offset + code.toInt() : 0;
 }
 
 // The door grids count their entries in hexadecimal after 40; the industrial grid keeps its
 // design number.
 void ConfigurationModel::bindGrid(GridModel &grid, const ParameterDictionary &dictionary) const
 {
-    const QString code = dictionary.codeOf(QString::fromLatin1(grid.spec().parameter));
+    const QString code = dictionary.codeOf(QString::fromLatin1(grid.binding().parameter));
     const QString name = grid.name();
     if (name.startsWith(QLatin1String("SGBoto")))
         grid.setNumber(4000 + code.mid(2, 2).toInt(nullptr, 16));
     else if (name == QLatin1String("SGEquipIndus"))
         grid.setNumber(3000);
     else
-        grid.setNumber(isDecimal(code) ? grid.spec().parameterOffset + code.toInt() : 0);
+        grid.setNumber(isDecimal(code) ? grid.binding().parameterOffset + code.toInt() : 0);
 }
 
 SingleField *ConfigurationModel::field(QStringView name)
 {
     for (SingleField &field : fields_) {
-        if (name == QLatin1String(field.spec->name))
+        if (name == QLatin1String(field.binding->name))
             return &field;
     }
     return nullptr;
@@ -90,7 +90,7 @@ SingleField *ConfigurationModel::field(QStringView name)
 GridModel *ConfigurationModel::grid(QStringView name) const
 {
     for (const auto &grid : grids_) {
-        if (name == QLatin1String(grid->spec().name))
+        if (name == QLatin1String(grid->binding().name))
             return grid.get();
     }
     return nullptr;
@@ -114,7 +114,7 @@ bool ConfigurationModel::storeEntry(int number, const QString &value)
     bool stored = false;
     const bool sharedAguileraCode = (number == 9500 || number == 9750) && isPageVisible(ProgPage::CentralAguilera);
     for (SingleField &field : fields_) {
-        if (field.number != number || (field.spec->kind == FieldKind::Edit && sharedAguileraCode))
+        if (field.number != number || (field.binding->kind == FieldKind::Edit && sharedAguileraCode))
             continue;
         storeField(field, value, CheckListRule::Stream);
         stored = true;
@@ -128,9 +128,9 @@ bool ConfigurationModel::storeEntry(int number, const QString &value)
 
 void ConfigurationModel::storeField(SingleField &field, const QString &value, CheckListRule rule)
 {
-    switch (field.spec->kind) {
+    switch (field.binding->kind) {
     case FieldKind::Edit:
-        fieldStored(field, field.spec->part < 0 ? value : value.split(QLatin1Char(';')).value(field.spec->part));
+        fieldStored(field, field.binding->part < 0 ? value : value.split(QLatin1Char(';')).value(field.binding->part));
         break;
     case FieldKind::CheckBox:
         fieldStored(field, value == QLatin1String("1") ? QStringLiteral("1") : QStringLiteral("0"));
@@ -187,7 +187,7 @@ bool ConfigurationModel::acceptsEntry(const GridModel &grid, int number) const
         return false;
     if (number < grid.number() || number >= grid.number() + rangeOf(grid))
         return false;
-    return !name.startsWith(QLatin1String("SGCentral")) || isPageVisible(grid.spec().page);
+    return !name.startsWith(QLatin1String("SGCentral")) || isPageVisible(grid.binding().page);
 }
 
 GridModel *ConfigurationModel::gridFor(int number) const
@@ -217,9 +217,9 @@ QString ConfigurationModel::padEventKind(const GridModel &grid, const QString &k
 // The value's fields in the order of the row's columns (after the fixed one, if any).
 QStringList ConfigurationModel::rowFields(const GridModel &grid, const QString &value, int number) const
 {
-    const int width = grid.columns() - (grid.spec().fixedColumn ? 1 : 0);
+    const int width = grid.columns() - (grid.binding().fixedColumn ? 1 : 0);
     QStringList fields = value.isEmpty() ? QStringList(width, QString()) : value.split(QLatin1Char(';'));
-    switch (grid.spec().form) {
+    switch (grid.binding().form) {
     case RowForm::Plain:
         break;
     case RowForm::AliasLast:
@@ -258,7 +258,7 @@ QStringList ConfigurationModel::rowFields(const GridModel &grid, const QString &
     while (fields.size() < width)
         fields.append(QString());
     fields = fields.mid(0, width);
-    const int first = grid.spec().fixedColumn ? 1 : 0;
+    const int first = grid.binding().fixedColumn ? 1 : 0;
     for (int i = 0; i < width; ++i) {
         if (grid.isFlagColumn(i + first))
             fields[i] = flagText(fields.at(i));
@@ -288,7 +288,7 @@ void ConfigurationModel::Llegir_StringGrid(GridModel &grid, const QString &value
 void ConfigurationModel::editField(SingleField &field, const QString &value)
 {
     // A check box never read from the device, or refused by it, cannot be ticked: the click is undone.
-    if (field.spec->kind == FieldKind::CheckBox
+    if (field.binding->kind == FieldKind::CheckBox
         && (field.state == FieldState::Empty || field.state == FieldState::Refused)) {
         emit fieldChanged(field);
         return;
@@ -303,7 +303,7 @@ void ConfigurationModel::editField(SingleField &field, const QString &value)
 
 void ConfigurationModel::refuseField(SingleField &field)
 {
-    if (field.spec->kind == FieldKind::Edit)
+    if (field.binding->kind == FieldKind::Edit)
         field.value.clear();
     field.state = FieldState::Refused;
     field.enabled = false;
@@ -325,7 +325,7 @@ void ConfigurationModel::CampsPantallaCLWindow()
 
 void ConfigurationModel::clearField(SingleField &field)
 {
-    switch (field.spec->kind) {
+    switch (field.binding->kind) {
     case FieldKind::Edit: field.value.clear(); break;
     case FieldKind::CheckBox: field.value = QStringLiteral("0"); break;
     case FieldKind::CheckList: field.value = QStringLiteral("0000"); break;
@@ -338,12 +338,12 @@ void ConfigurationModel::clearField(SingleField &field)
 QStringList ConfigurationModel::rowLabels(const GridModel &grid) const
 {
     QStringList labels;
-    const GridSpec &spec = grid.spec();
-    if (spec.labels == RowLabels::Numbered) {
-        for (int row = 1; row <= spec.rows; ++row)
+    const GridBinding &binding = grid.binding();
+    if (binding.labels == RowLabels::Numbered) {
+        for (int row = 1; row <= binding.rows; ++row)
             labels.append(QString::number(row));
-    } else if (spec.labels == RowLabels::Listed) {
-        for (const char *label : spec.rowLabels)
+    } else if (binding.labels == RowLabels::Listed) {
+        for (const char *label : binding.rowLabels)
             labels.append(translated(label));
     }
     // The AD300 grid shows its first and last labels in capitals, each after one blank.
@@ -358,7 +358,7 @@ QStringList ConfigurationModel::rowLabels(const GridModel &grid) const
 void ConfigurationModel::resetGrid(GridModel &grid)
 {
     QStringList titles;
-    for (const char *header : grid.spec().headers)
+    for (const char *header : grid.binding().headers)
         titles.append(*header ? translated(header) : QString());
     grid.reset(titles, rowLabels(grid));
 }
@@ -366,7 +366,7 @@ void ConfigurationModel::resetGrid(GridModel &grid)
 void ConfigurationModel::runClearRoutine(const QString &routine)
 {
     for (const auto &grid : grids_) {
-        if (routine == QLatin1String(grid->spec().clearRoutine))
+        if (routine == QLatin1String(grid->binding().clearRoutine))
             resetGrid(*grid);
     }
 }
@@ -382,12 +382,12 @@ void ConfigurationModel::Esborra_param()
 void ConfigurationModel::clearPage(ProgPage page)
 {
     for (SingleField &field : fields_) {
-        if (field.spec->page == page)
+        if (field.binding->page == page)
             clearField(field);
     }
     for (const auto &grid : grids_) {
-        if (grid->spec().page == page)
-            runClearRoutine(QString::fromLatin1(grid->spec().clearRoutine));
+        if (grid->binding().page == page)
+            runClearRoutine(QString::fromLatin1(grid->binding().clearRoutine));
     }
 }
 

@@ -25,7 +25,7 @@ enum class FieldState { Empty, Read, Modified, Refused };
 // ("" when nothing is selected).
 struct SingleField
 {
-    const FieldSpec *spec = nullptr;
+    const FieldBinding *binding = nullptr;
     int number = 0; // binding number; its four-digit form is the code sent
     QString value;
     FieldState state = FieldState::Empty;

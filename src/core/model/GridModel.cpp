@@ -4,13 +4,13 @@
 
 namespace quelta {
 
-GridModel::GridModel(const GridSpec &spec, QObject *parent)
+GridModel::GridModel(const GridBinding &binding, QObject *parent)
     : QAbstractTableModel(parent)
-    , spec_(spec)
-    , columns_(static_cast<int>(spec.headers.size()))
+    , binding_(binding)
+    , columns_(static_cast<int>(binding.headers.size()))
 {
     setObjectName(name());
-    const qsizetype cells = qsizetype(spec.rows + 1) * columns_;
+    const qsizetype cells = qsizetype(binding.rows + 1) * columns_;
     cells_.resize(cells);
     shadow_.resize(cells);
     flags_.resize(cells);
@@ -19,7 +19,7 @@ GridModel::GridModel(const GridSpec &spec, QObject *parent)
 
 bool GridModel::isFlagColumn(int column) const
 {
-    return std::find(spec_.flagColumns.cbegin(), spec_.flagColumns.cend(), column) != spec_.flagColumns.cend();
+    return std::find(binding_.flagColumns.cbegin(), binding_.flagColumns.cend(), column) != binding_.flagColumns.cend();
 }
 
 bool GridModel::isModified(int row, int column) const
@@ -63,7 +63,7 @@ void GridModel::setMarker(int row, int column, int marker)
 
 void GridModel::storeRow(int row, const QStringList &cells)
 {
-    const int first = spec_.fixedColumn ? 1 : 0;
+    const int first = binding_.fixedColumn ? 1 : 0;
     for (int column = first; column < columns_ && column - first < cells.size(); ++column) {
         const qsizetype cell = at(row, column);
         cells_[cell] = cells.at(column - first);
@@ -81,14 +81,14 @@ void GridModel::reset(const QStringList &titles, const QStringList &rowLabels)
     beginResetModel();
     for (int column = 0; column < columns_; ++column)
         cells_[at(0, column)] = titles.value(column);
-    for (int row = 1; row <= spec_.rows; ++row) {
+    for (int row = 1; row <= binding_.rows; ++row) {
         for (int column = 0; column < columns_; ++column) {
             const qsizetype cell = at(row, column);
             cells_[cell] = isFlagColumn(column) ? QStringLiteral("0") : QString();
             flags_[cell] = 0;
             markers_[cell] = 0;
         }
-        if (spec_.fixedColumn)
+        if (binding_.fixedColumn)
             cells_[at(row, 0)] = rowLabels.value(row - 1);
     }
     shadow_ = cells_;
@@ -104,7 +104,7 @@ void GridModel::setTitles(const QStringList &titles)
 
 int GridModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : spec_.rows;
+    return parent.isValid() ? 0 : binding_.rows;
 }
 
 int GridModel::columnCount(const QModelIndex &parent) const

@@ -19,11 +19,11 @@ public:
 
     enum Role { ShadowRole = Qt::UserRole, FlagsRole, MarkerRole, ModifiedRole, FlagColumnRole };
 
-    GridModel(const GridSpec &spec, QObject *parent = nullptr);
+    GridModel(const GridBinding &binding, QObject *parent = nullptr);
 
-    const GridSpec &spec() const { return spec_; }
-    QString name() const { return QLatin1String(spec_.name); }
-    int rows() const { return spec_.rows; }
+    const GridBinding &binding() const { return binding_; }
+    QString name() const { return QLatin1String(binding_.name); }
+    int rows() const { return binding_.rows; }
     int columns() const { return columns_; }
     bool isFlagColumn(int column) const;
 
@@ -58,7 +58,7 @@ private:
     qsizetype at(int row, int column) const { return qsizetype(row) * columns_ + column; }
     void cellChanged(int row, int column);
 
-    const GridSpec &spec_;
+    const GridBinding &binding_;
     int columns_;
     int number_ = 0;
     QStringList cells_;

@@ -186,20 +186,20 @@ void ReadEngine::buildChildren(ProgPage page)
 {
     children_.clear();
     for (SingleField &field : model_.fields()) {
-        if (field.spec->page == page)
+        if (field.binding->page == page)
             children_.push_back({&field, nullptr, {}});
     }
     for (const auto &grid : model_.grids()) {
-        if (grid->spec().page == page && !grid->spec().inSubPanel)
+        if (grid->binding().page == page && !grid->binding().inSubPanel)
             children_.push_back({nullptr, grid.get(), {}});
     }
     std::optional<Section> section;
     for (const auto &grid : model_.grids()) {
-        if (grid->spec().page != page || !grid->spec().inSubPanel)
+        if (grid->binding().page != page || !grid->binding().inSubPanel)
             continue;
-        if (section != grid->spec().section || children_.back().subPanel.empty())
+        if (section != grid->binding().section || children_.back().subPanel.empty())
             children_.push_back({});
-        section = grid->spec().section;
+        section = grid->binding().section;
         children_.back().subPanel.push_back(grid.get());
     }
 }

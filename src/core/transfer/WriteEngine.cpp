@@ -78,7 +78,7 @@ WriteEngine::WriteEngine(LinkState &link, CommandChannel &channel, StatusBar &st
     connect(&TimerGravar, &QTimer::timeout, this, &WriteEngine::TimerGravarTimer);
     supervisor_.addTransferTimer(&TimerGravar);
     for (SingleField &field : model_.fields()) {
-        switch (field.spec->kind) {
+        switch (field.binding->kind) {
         case FieldKind::Edit: edits_.push_back(&field); break;
         case FieldKind::Combo: combos_.push_back(&field); break;
         case FieldKind::CheckList: checkLists_.push_back(&field); break;
@@ -182,7 +182,7 @@ void WriteEngine::clearBlocks(GridModel &grid, const QStringList &references, bo
         if (waitBetween)
             delay(kClearWaitMs);
     }
-    const int first = grid.spec().fixedColumn ? 1 : 0;
+    const int first = grid.binding().fixedColumn ? 1 : 0;
     for (int row = 1; row <= grid.rows(); ++row) {
         const QString code = rowWrite(grid, row).code;
         const bool cleared = std::any_of(references.cbegin(), references.cend(),
@@ -259,7 +259,7 @@ const std::vector<SingleField *> &WriteEngine::itemsOf(Kind kind) const
 bool WriteEngine::maySend(const SingleField &field) const
 {
     if (pagina_)
-        return field.spec->page == *pagina_;
+        return field.binding->page == *pagina_;
     return camp_inici_ < field.number && field.number < camp_final_;
 }
 
@@ -280,15 +280,15 @@ bool WriteEngine::isGridRed(const GridModel &grid) const
 // The value a control is sent with, and its echo compared to.
 QString WriteEngine::valueOf(const SingleField &field)
 {
-    switch (field.spec->kind) {
+    switch (field.binding->kind) {
     case FieldKind::Edit: {
-        if (field.spec->part < 0)
+        if (field.binding->part < 0)
             return field.value;
         // A door's three times travel together under one code.
         QStringList parts(3);
         for (const SingleField *door : edits_) {
-            if (door->number == field.number && door->spec->part >= 0 && door->spec->part < 3)
-                parts[door->spec->part] = door->value;
+            if (door->number == field.number && door->binding->part >= 0 && door->binding->part < 3)
+                parts[door->binding->part] = door->value;
         }
         return parts.join(QLatin1Char(';'));
     }

@@ -20,11 +20,11 @@ QColor background(const SingleField &field, const QWidget &widget)
 {
     if (field.state == FieldState::Modified)
         return colours::kModified;
-    switch (field.spec->kind) {
+    switch (field.binding->kind) {
     case FieldKind::CheckBox:
     case FieldKind::CheckList: return colours::kLightBlue;
     case FieldKind::Edit:
-        if (field.spec->readOnly)
+        if (field.binding->readOnly)
             return colours::kInactiveCaption;
         break;
     case FieldKind::Combo: break;
@@ -39,7 +39,7 @@ void paint(const SingleField &field, QWidget &widget)
     for (QPalette::ColorRole role : {QPalette::Base, QPalette::Window, QPalette::Button})
         palette.setColor(role, colour);
     widget.setPalette(palette);
-    widget.setAutoFillBackground(field.spec->kind == FieldKind::CheckBox);
+    widget.setAutoFillBackground(field.binding->kind == FieldKind::CheckBox);
     widget.setEnabled(field.enabled);
 }
 
@@ -58,7 +58,7 @@ FieldBinder::FieldBinder(ConfigurationModel &model, QWidget &root, QObject *pare
     , model_(model)
 {
     for (SingleField &field : model_.fields()) {
-        if (auto *widget = root.findChild<QWidget *>(QLatin1String(field.spec->name)))
+        if (auto *widget = root.findChild<QWidget *>(QLatin1String(field.binding->name)))
             bind(field, widget);
     }
     connect(&model_, &ConfigurationModel::fieldChanged, this, &FieldBinder::show);
@@ -68,9 +68,9 @@ FieldBinder::FieldBinder(ConfigurationModel &model, QWidget &root, QObject *pare
 // emitted when a value is set from code; the check list's itemChanged is, hence showing_.
 void FieldBinder::bind(SingleField &field, QWidget *widget)
 {
-    widgets_.insert(field.spec, widget);
+    widgets_.insert(field.binding, widget);
     if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
-        edit->setReadOnly(field.spec->readOnly);
+        edit->setReadOnly(field.binding->readOnly);
         connect(edit, &QLineEdit::textEdited, this, [this, &field](const QString &text) { edited(field, text); });
     } else if (auto *box = qobject_cast<QCheckBox *>(widget)) {
         connect(box, &QCheckBox::clicked, this,
@@ -91,7 +91,7 @@ void FieldBinder::edited(SingleField &field, const QString &value)
 
 void FieldBinder::show(const SingleField &field)
 {
-    QWidget *widget = widgets_.value(field.spec);
+    QWidget *widget = widgets_.value(field.binding);
     if (!widget)
         return;
     showing_ = true;

@@ -7,7 +7,7 @@ class QWidget;
 
 namespace quelta {
 class ConfigurationModel;
-struct FieldSpec;
+struct FieldBinding;
 struct SingleField;
 } // namespace quelta
 
@@ -29,7 +29,7 @@ private:
     void edited(SingleField &field, const QString &value);
 
     ConfigurationModel &model_;
-    QHash<const FieldSpec *, QWidget *> widgets_;
+    QHash<const FieldBinding *, QWidget *> widgets_;
     bool showing_ = false; // a value from the model is being shown: the widget's signals are not edits
 };
 

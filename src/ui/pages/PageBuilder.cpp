@@ -18,11 +18,11 @@
 namespace quelta::ui {
 namespace {
 
-const FieldSpec *fieldSpec(const char *name)
+const FieldBinding *fieldSpec(const char *name)
 {
-    for (const FieldSpec &spec : fieldSpecs()) {
-        if (qstrcmp(spec.name, name) == 0)
-            return &spec;
+    for (const FieldBinding &binding : fieldBindings()) {
+        if (qstrcmp(binding.name, name) == 0)
+            return &binding;
     }
     return nullptr;
 }
@@ -128,19 +128,19 @@ QWidget *PageBuilder::buildGroup(const Group &group, QWidget *parent)
     layout->addLayout(fields);
     int placed = 0;
     for (const Control &control : group.controls) {
-        const FieldSpec *spec = fieldSpec(control.name);
-        if (!spec) {
+        const FieldBinding *binding = fieldSpec(control.name);
+        if (!binding) {
             layout->addWidget(buildGrid(control, box));
             continue;
         }
         const int row = placed / group.fieldColumns;
         const int column = 2 * (placed % group.fieldColumns);
-        if (control.caption && spec->kind != FieldKind::CheckBox) {
+        if (control.caption && binding->kind != FieldKind::CheckBox) {
             auto *label = new QLabel(box);
             captions_.add([label](const QString &text) { label->setText(text); }, control.caption);
             fields->addWidget(label, row, column);
         }
-        fields->addWidget(buildField(*spec, control, box), row, column + 1);
+        fields->addWidget(buildField(*binding, control, box), row, column + 1);
         fields->setColumnStretch(column + 1, 1);
         ++placed;
     }
@@ -149,10 +149,10 @@ QWidget *PageBuilder::buildGroup(const Group &group, QWidget *parent)
     return box;
 }
 
-QWidget *PageBuilder::buildField(const FieldSpec &spec, const Control &control, QWidget *parent)
+QWidget *PageBuilder::buildField(const FieldBinding &binding, const Control &control, QWidget *parent)
 {
     QWidget *widget = nullptr;
-    switch (spec.kind) {
+    switch (binding.kind) {
     case FieldKind::Edit: widget = new QLineEdit(parent); break;
     case FieldKind::CheckBox: {
         auto *box = new QCheckBox(parent);
@@ -163,7 +163,7 @@ QWidget *PageBuilder::buildField(const FieldSpec &spec, const Control &control, 
     case FieldKind::CheckList: widget = checkList(parent); break;
     case FieldKind::Combo: widget = new TimeZoneList(parent); break;
     }
-    widget->setObjectName(QLatin1String(spec.name));
+    widget->setObjectName(QLatin1String(binding.name));
     return widget;
 }
 

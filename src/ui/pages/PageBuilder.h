@@ -33,7 +33,7 @@ public:
 
 private:
     QWidget *buildGroup(const Group &group, QWidget *parent);
-    QWidget *buildField(const FieldSpec &spec, const Control &control, QWidget *parent);
+    QWidget *buildField(const FieldBinding &binding, const Control &control, QWidget *parent);
     QWidget *buildGrid(const Control &control, QWidget *parent);
 
     ConfigurationModel &model_;
