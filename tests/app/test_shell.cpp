@@ -86,6 +86,68 @@ private slots:
         QCOMPARE(fixture.storedSetting("REG2"), QStringLiteral("/dev/quelta-unplugged"));
     }
 
+    void factoryRestoreGuards_data()
+    {
+        QTest::addColumn<int>("tempsActu");
+        QTest::addColumn<bool>("telecontrol");
+        QTest::addColumn<bool>("locked");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("asked");
+        QTest::addColumn<bool>("restores");
+
+        const QString question = QStringLiteral(
+            "Se borrarán los valores actuales y se restaurarán los valores de fábrica\r\n\r\n¿Está  usted de acuerdo?");
+        const int yes = int(DialogResult::Yes);
+        QTest::newRow("update running") << 30 << true << true << yes << QString() << false;
+        QTest::newRow("telecontrol")
+            << 0 << true << true << yes << QStringLiteral("Central en telecontrol\rNo se puede acceder a la programación")
+            << false;
+        QTest::newRow("locked") << 0 << false << true << yes << QString() << false;
+        QTest::newRow("answered no") << 0 << false << false << int(DialogResult::No) << question << false;
+        QTest::newRow("answered yes") << 0 << false << false << yes << question << true;
+        QTest::newRow("dialog closed") << 0 << false << false << int(DialogResult::Close) << question << true;
+    }
+
+    // Only an update leaves the view alone; a confirmation is asked in the programming view, showing
+    // the connected panel's page, and anything but "No" restores.
+    void factoryRestoreGuards()
+    {
+        QFETCH(int, tempsActu);
+        QFETCH(bool, telecontrol);
+        QFETCH(bool, locked);
+        QFETCH(int, answer);
+        QFETCH(QString, asked);
+        QFETCH(bool, restores);
+        test::PseudoTerminal device;
+        ShellFixture fixture;
+        fixture.storeSetting("REG1", AppSettings::defaultTitle());
+        fixture.storeSetting("REG2", device.slavePath());
+        Shell &shell = fixture.create();
+        QVERIFY(shell.loadDictionaries());
+        shell.FormActivate();
+        device.readFor(1000);
+        shell.supervisor().stopSupervision();
+        LinkState &link = shell.link();
+        link.circuittrobat = true;
+        link.central = QStringLiteral("BC600");
+        link.tempsActu = tempsActu;
+        link.bidiCentral = telecontrol;
+        link.protegit = locked;
+        fixture.prompter.answers = {DialogResult(answer)};
+        QSignalSpy codeAsked(&shell.lock(), &ProgrammingLock::accessCodeRequested);
+
+        shell.MIIDefecteClick();
+
+        QCOMPARE(fixture.prompter.asked.value(0).message, asked);
+        QCOMPARE(codeAsked.count(), locked && !telecontrol && tempsActu == 0 ? 1 : 0);
+        const bool switched = !asked.isEmpty() && !telecontrol;
+        QCOMPARE(shell.views().panelmostrat(), switched ? View::Programacio : View::Estat);
+        if (switched)
+            QCOMPARE(shell.model().visiblePanelPage(), std::optional<ProgPage>(ProgPage::CentralBC600));
+        QCOMPARE(shell.writeEngine().running(), restores);
+        QCOMPARE(device.readFor(300).contains("qz+inf"), restores);
+    }
+
     void signingOutSavesEmptyCredentials()
     {
         ShellFixture fixture;

@@ -362,6 +362,33 @@ private slots:
         QCOMPARE(shell.model().field(u"EProgEmpresa")->state, FieldState::Modified);
     }
 
+    // Once the stream stops in the programming view with nothing waiting, the changes of the page on
+    // top are written, and only those.
+    void streamStopStartsTheWaitingPageWrite()
+    {
+        WriteFixture f;
+        Shell &shell = f.connectAndRead({u"--config"_s, standard_, u"--unpaced"_s});
+        readDevice(f, shell);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(shell.views().isShown(View::Programacio));
+        QCOMPARE(shell.writeEngine().camp_final(), 0);
+        shell.views().setActivePage(ProgPage::ConfigHard);
+        edit(shell, "EProgRef", u"Ala Sur"_s);
+        edit(shell, "EEmailPort", u"2525"_s);
+        if (QTest::currentTestFailed())
+            return;
+
+        f.log.append(u"* start"_s);
+        shell.link().espero = u"+inf"_s; // the stream-off answer is awaited, so supervision sees it
+        shell.channel().sendCommand(u"inf"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(f.indexOf(u"* end"_s) > 0, 10000);
+
+        QCOMPARE(f.sentDuringRun(), (QStringList{u"inf"_s, command(shell, "EProgRef", u"Ala Sur"_s), u"vEr"_s}));
+        QCOMPARE(shell.model().field(u"EProgRef")->state, FieldState::Read);
+        QCOMPARE(shell.model().field(u"EEmailPort")->state, FieldState::Modified);
+    }
+
     // "Initialized" ends the restore and a full read brings the factory values in.
     void factoryRestoreIsFollowedByAFullRead()
     {

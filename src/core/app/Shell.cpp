@@ -42,6 +42,7 @@ void Shell::connectLink()
     // Status frames are decoded by the status screen; until it exists a frame is only consumed, so
     // that a waiting engine does not take it for its answer.
     connect(&dispatcher_, &ReplyDispatcher::statusFrame, this, [this] { link_.StrCom.clear(); });
+    connect(&supervisor_, &LinkSupervisor::streamStopped, this, &Shell::startWaitingPageWrite);
     connect(&dispatcher_, &ReplyDispatcher::wakeSupervision, &supervisor_, [this] { supervisor_.startSupervision(1); });
     connect(&dispatcher_, &ReplyDispatcher::remoteLineArrived, &supervisor_,
             [this] { supervisor_.startSupervision(5000); });
@@ -205,8 +206,7 @@ void Shell::BBProgClick()
 {
     if (!lock_.allowsProgramming())
         return;
-    model_.setVisiblePanelPage(link_.circuittrobat ? panelPageFor(link_.central) : std::nullopt);
-    emit programmingViewShown();
+    showPanelPages();
     const bool linkUp = link_.comunicacioLocal ? link_.isLocal() : link_.isRemote();
     if (!linkUp || views_.isShown(View::Programacio))
         return;
@@ -216,6 +216,42 @@ void Shell::BBProgClick()
     const SingleField *company = model_.field(u"EProgEmpresa");
     if (!readEngine_.progllegida() || company->value.isEmpty())
         readEngine_.BBLlegirClick();
+}
+
+// Pages 0 to 2 and the connected panel's page, nothing selected in their grids.
+void Shell::showPanelPages()
+{
+    model_.setVisiblePanelPage(link_.circuittrobat ? panelPageFor(link_.central) : std::nullopt);
+    emit programmingViewShown();
+}
+
+// The stream stopped in the programming view: with no run holding the link and no read waiting,
+// the changes of the page on top are written.
+void Shell::startWaitingPageWrite()
+{
+    if (writeEngine_.running() || writeEngine_.camp_final() != 0 || link_.llegir || link_.llegirpag)
+        return;
+    writeEngine_.BBGravarPagClick(views_.activePage());
+}
+
+void Shell::MIIDefecteClick()
+{
+    if (link_.tempsActu > 0)
+        return;
+    if (link_.bidiCentral) {
+        prompter_.ElMeuMessageDlg(dialog::warning(tr("Central en telecontrol\rNo se puede acceder a la programación")));
+        return;
+    }
+    if (!lock_.allowsProgramming())
+        return;
+    if (!views_.isShown(View::Programacio)) {
+        views_.setPanelmostrat(View::Programacio);
+        showPanelPages();
+    }
+    const DialogResult answer = prompter_.ElMeuMessageDlg(dialog::confirmation(
+        tr("Se borrarán los valores actuales y se restaurarán los valores de fábrica\r\n\r\n¿Está  usted de acuerdo?")));
+    if (answer != DialogResult::No)
+        writeEngine_.GravarperDefecte();
 }
 
 void Shell::MIIComunicacioLocalClick()

@@ -70,6 +70,10 @@ public:
     // device is there, its whole configuration is read.
     void BBProgClick();
 
+    // "Restaurar los valores de fábrica": after the guards and a confirmation, in the programming
+    // view, the device restores its factory values and is read back.
+    void MIIDefecteClick();
+
     // "Cerrar sesión": the cloud credentials are forgotten and saved empty when the window closes.
     void forgetCloudCredentials();
 
@@ -108,6 +112,8 @@ signals:
 private:
     void connectLink();
     void openPortAndIdentify();
+    void showPanelPages();
+    void startWaitingPageWrite();
     void leaveLocalDevice();
 
     Prompter &prompter_;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Bindings.h"
+
 #include <QObject>
 #include <QString>
 
@@ -17,11 +19,16 @@ public:
     void setPanelmostrat(View view);
     bool isShown(View view) const { return panelmostrat_ == view; }
 
+    // The programming page on top; a page write started by supervision writes this one.
+    ProgPage activePage() const { return activePage_; }
+    void setActivePage(ProgPage page) { activePage_ = page; }
+
 signals:
     void panelmostratChanged(quelta::View view);
 
 private:
     View panelmostrat_ = View::Estat;
+    ProgPage activePage_ = ProgPage::ConfigHard;
 };
 
 } // namespace quelta

@@ -26,6 +26,7 @@ struct LinkState
     int connex_Quelta_Agui = 0;  // device-to-panel link: 0 none, 1 panel disconnected, 2 connected
     bool llegir = false;         // a full read waits for the stream to stop
     bool llegirpag = false;      // a page read waits for the stream to stop, or runs
+    bool bidiCentral = false;    // the fire panel is under telecontrol: its programming is out of reach
 
     QString firmware;
     QString hardware;

@@ -380,7 +380,9 @@ void TFPrincipalQueltaES::buildMenus()
     connect(MIIGravar_, &QAction::triggered, this, [this] { shell_.writeEngine().BBGravarClick(); });
     addMenuItem(programacio, "MIICrearplantilla", QT_TR_NOOP("Guardar plantilla"))->setEnabled(false);
     addMenuItem(programacio, "MIIImportarPlantilla", QT_TR_NOOP("Importar datos de plantilla"))->setEnabled(false);
-    addMenuItem(programacio, "MIIDefecte", QT_TR_NOOP("Restaurar los valores de fábrica"))->setEnabled(false);
+    MIIDefecte_ = addMenuItem(programacio, "MIIDefecte", QT_TR_NOOP("Restaurar los valores de fábrica"));
+    MIIDefecte_->setEnabled(false);
+    connect(MIIDefecte_, &QAction::triggered, this, [this] { shell_.MIIDefecteClick(); });
 
     MIBuscar_ = addMenuItem(bar, "MIBuscar", QT_TR_NOOP("Buscar"));
     connect(MIBuscar_, &QAction::triggered, this, &TFPrincipalQueltaES::BBBuscarClick);
@@ -697,6 +699,7 @@ void TFPrincipalQueltaES::setTransferCommandsEnabled(bool enabled)
 {
     MIILlegir_->setEnabled(enabled);
     MIIGravar_->setEnabled(enabled);
+    MIIDefecte_->setEnabled(enabled);
     programmingView_->setTransferEnabled(enabled);
 }
 

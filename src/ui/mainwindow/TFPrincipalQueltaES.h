@@ -165,6 +165,7 @@ private:
     QAction *MIBuscar_ = nullptr;
     QAction *MIILlegir_ = nullptr;
     QAction *MIIGravar_ = nullptr;
+    QAction *MIIDefecte_ = nullptr;
     QAction *MIIComunicacioLocal_ = nullptr;
     QActionGroup *languageItems_ = nullptr;
     ClickGesture *consoleGesture_ = nullptr;

@@ -148,6 +148,7 @@ void ProgrammingView::showFirstPage()
 
 void ProgrammingView::PCProgramacioChange(int index)
 {
+    shell_.views().setActivePage(static_cast<ProgPage>(index));
     if (index == static_cast<int>(ProgPage::Usuari))
         usuari_->showSections(inputsOutputsFitted());
     if (QWidget *page = PCProgramacio_->widget(index))
