@@ -5,7 +5,7 @@
 #include "pages/TimeZoneList.h"
 #include "pages/UserPage.h"
 
-#include "ShellHarness.h"
+#include "PagesFixture.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -25,49 +25,10 @@
 using namespace quelta;
 using quelta::ui::GridView;
 using quelta::ui::ProgrammingView;
+using test::kRed;
+using test::Pages;
 
 namespace {
-
-const QColor kRed(255, 0, 0);
-
-// The programming view over a shell with its fields bound and cleared, as the window has it.
-struct Pages
-{
-    test::ShellHarness harness;
-    Shell &shell = harness.create();
-    std::unique_ptr<ProgrammingView> view;
-
-    Pages()
-    {
-        if (!shell.loadDictionaries())
-            qFatal("the dictionaries did not load");
-        view = std::make_unique<ProgrammingView>(shell);
-        shell.Esborra_Camps();
-        view->resize(1200, 720);
-    }
-
-    template <typename T = QWidget>
-    T *find(const QString &name) const
-    {
-        return view->findChild<T *>(name);
-    }
-    QTabWidget *tabs() const { return find<QTabWidget>(QStringLiteral("PCProgramacio")); }
-    ui::UserPage *userPage() const { return find<ui::UserPage>(QStringLiteral("PUsuari")); }
-
-    void setDevice(bool answering) { shell.link().circuit = answering; }
-
-    // The page (and section) that holds a control, on screen and laid out.
-    void bringForward(ProgPage page, Section section = Section::None)
-    {
-        if (page > ProgPage::Usuari)
-            shell.model().setVisiblePanelPage(page);
-        view->show();
-        tabs()->setCurrentIndex(static_cast<int>(page));
-        if (section != Section::None)
-            userPage()->showSection(section);
-        QCoreApplication::processEvents();
-    }
-};
 
 // What a bound widget shows, in the model's terms.
 QString shownValue(QWidget *widget)
@@ -393,7 +354,7 @@ private slots:
     }
 
     // A cell that differs from what the device last confirmed is red only while no transfer
-    // runs and a device answers.
+    // runs and a device answers, and then counts as one modified item.
     void modifiedCellsAreRedOnlyWhileMarkingIsAllowed_data()
     {
         QTest::addColumn<bool>("answering");
@@ -419,6 +380,8 @@ private slots:
         const QImage image = grid->viewport()->grab().toImage();
         const QRect cell = grid->visualRect(grid->model()->index(2, 2));
         QCOMPARE(image.pixelColor(cell.topLeft() + QPoint(3, 3)) == kRed, red);
+        grid->viewport()->grab();
+        QCOMPARE(p.shell.model().ncampsModificats(), red ? 1 : 0); // counted once, however often painted
         const QRect unchanged = grid->visualRect(grid->model()->index(1, 2));
         QVERIFY(image.pixelColor(unchanged.topLeft() + QPoint(3, 3)) != kRed);
     }

@@ -4,10 +4,13 @@
 #include "ScriptedPrompter.h"
 #include "SimulatedDevice.h"
 #include "app/Shell.h"
+#include "pages/GridView.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
@@ -62,6 +65,26 @@ QString lockedDeviceConfig(const QTemporaryDir &dir, const QString &code)
     return path;
 }
 
+// The standard device with its status frames a minute apart, so none falls between a command and
+// its echo.
+QString quietDeviceConfig(const QTemporaryDir &dir)
+{
+    const QString path = dir.filePath(QStringLiteral("quiet.json"));
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(QStringLiteral(R"({"base": "%1", "framePeriodMs": 60000})")
+                       .arg(test::SimulatedDevice::config(QStringLiteral("standard.json")))
+                       .toUtf8());
+    return path;
+}
+
+// The colour a grid cell is painted in, as on screen.
+QColor cellColour(ui::GridView *grid, int row, int column)
+{
+    const QImage image = grid->viewport()->grab().toImage();
+    return image.pixelColor(grid->visualRect(grid->model()->index(row - 1, column)).topLeft() + QPoint(3, 3));
+}
+
 } // namespace
 
 class TestWindowLink : public QObject
@@ -83,6 +106,51 @@ private slots:
 
         w.device.resume();
         QTRY_COMPARE_WITH_TIMEOUT(w.linkState(), QStringLiteral("CONECTADO"), 8000);
+    }
+
+    // The installer's two kinds of change, an edit and a grid cell, turn red; "Programar" writes them
+    // to the device and both turn back to normal.
+    void editedFieldAndCellAreProgrammed()
+    {
+        QTemporaryDir configDir;
+        WindowOnDevice w;
+        QVERIFY(w.open({"--config", quietDeviceConfig(configDir)}));
+        QTRY_COMPARE_WITH_TIMEOUT(w.linkState(), QStringLiteral("CONECTADO"), 5000);
+        QSignalSpy read(&w.shell->readEngine(), &ReadEngine::readFinished);
+        w.find<QToolButton>(QStringLiteral("BBProg"))->click();
+        QVERIFY(read.wait(10000));
+        QTRY_VERIFY(!w.shell->statusBar().busy());
+
+        w.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+        auto *reference = w.find<QLineEdit>(QStringLiteral("EProgRef"));
+        reference->setFocus();
+        reference->selectAll();
+        QTest::keyClicks(reference, QStringLiteral("Ala Norte"));
+        auto *pages = w.find<QTabWidget>(QStringLiteral("PCProgramacio"));
+        pages->setCurrentIndex(static_cast<int>(ProgPage::Usuari));
+        auto *inputs = w.find<ui::GridView>(QStringLiteral("SGEntrades"));
+        QTRY_VERIFY(inputs->isVisible());
+        inputs->setFocus();
+        inputs->setCurrentIndex(inputs->model()->index(1, 1));
+        QTest::keyClick(inputs, Qt::Key_F2);
+        auto *cellEditor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        QVERIFY(cellEditor && inputs->isAncestorOf(cellEditor));
+        cellEditor->selectAll();
+        QTest::keyClicks(cellEditor, QStringLiteral("Ventana"));
+        QTest::keyClick(cellEditor, Qt::Key_Return);
+        QTRY_COMPARE(w.shell->model().grid(u"SGEntrades")->text(2, 1), QStringLiteral("Ventana"));
+        inputs->clearCellSelection(); // the selection's highlight would cover the cell's colour
+        QCOMPARE(reference->palette().color(QPalette::Base), QColor(255, 0, 0));
+        QCOMPARE(cellColour(inputs, 2, 1), QColor(255, 0, 0));
+
+        QSignalSpy written(&w.shell->writeEngine(), &WriteEngine::writeFinished);
+        w.find<QPushButton>(QStringLiteral("BBGravarPag"))->click();
+        QVERIFY(written.wait(10000));
+        QCOMPARE(w.shell->model().field(u"EProgRef")->state, FieldState::Read); // the device's echo confirmed it
+        QVERIFY(reference->palette().color(QPalette::Base) != QColor(255, 0, 0));
+        QVERIFY(cellColour(inputs, 2, 1) != QColor(255, 0, 0));
+        QVERIFY(!w.shell->model().grid(u"SGEntrades")->isModified(2, 1)); // the device's echo confirmed it
     }
 
     void aLockedDeviceAsksForItsCode()

@@ -193,7 +193,7 @@ void Shell::Esborra_Camps()
     statusBar_.showLinkState(StatusBar::kSinConexio);
     statusBar_.setPanel(2, QStringLiteral(" "));
     statusBar_.hideProgress();
-    model_.setNcampsModificats(0);
+    model_.resetModifiedCount();
     link_.circuit = false;
     readEngine_.clearProgllegida();
     model_.Esborra_param();

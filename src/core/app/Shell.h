@@ -88,6 +88,7 @@ public:
     Languages &languages() { return languages_; }
     const NamedStrings &namedStrings() const { return namedStrings_; }
     const ParameterDictionary &dictionary() const { return dictionary_; }
+    Prompter &prompter() { return prompter_; }
     DiagnosticTrace &trace() { return trace_; }
     ViewState &views() { return views_; }
     StatusBar &statusBar() { return statusBar_; }

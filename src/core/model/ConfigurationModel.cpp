@@ -301,6 +301,19 @@ void ConfigurationModel::editField(SingleField &field, const QString &value)
     emit fieldChanged(field);
 }
 
+void ConfigurationModel::countShownModified(GridModel &grid, int row, int column)
+{
+    if (grid.countOnce(row, column))
+        ++ncampsModificats_;
+}
+
+void ConfigurationModel::resetModifiedCount()
+{
+    ncampsModificats_ = 0;
+    for (const auto &grid : grids_)
+        grid->forgetCounted();
+}
+
 void ConfigurationModel::refuseField(SingleField &field)
 {
     if (field.binding->kind == FieldKind::Edit)

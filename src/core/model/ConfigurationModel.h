@@ -80,6 +80,10 @@ public:
     void refuseField(SingleField &field);
     int ncampsModificats() const { return ncampsModificats_; }
     void setNcampsModificats(int count) { ncampsModificats_ = count; }
+    // A grid cell shown as modified adds to the count once, until the count is reset.
+    void countShownModified(GridModel &grid, int row, int column);
+    // Nothing counted as modified: after a write, a page read or clearing all.
+    void resetModifiedCount();
 
     // Every control still marked red goes back to its read colour and is enabled again.
     void CampsPantallaCLWindow();

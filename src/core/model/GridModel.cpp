@@ -1,6 +1,7 @@
 #include "model/GridModel.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace quelta {
 
@@ -15,6 +16,7 @@ GridModel::GridModel(const GridBinding &binding, QObject *parent)
     shadow_.resize(cells);
     flags_.resize(cells);
     markers_.resize(cells);
+    counted_.resize(cells);
 }
 
 bool GridModel::isFlagColumn(int column) const
@@ -61,6 +63,28 @@ void GridModel::setMarker(int row, int column, int marker)
     cellChanged(row, column);
 }
 
+void GridModel::toggleCheck(int row, int column)
+{
+    const qsizetype cell = at(row, column);
+    flags_[cell] = (flags_.at(cell) ^ 1) | 2;
+    shadow_[cell] = (flags_.at(cell) & 1) != 0 ? QStringLiteral("1") : QStringLiteral("0");
+    // Turned back, the tick equals the device's again; the marker still has the row written.
+    if (binding_.markers)
+        markers_[cell] = kModifiedMarker;
+    cellChanged(row, column);
+}
+
+bool GridModel::countOnce(int row, int column)
+{
+    bool &counted = counted_[at(row, column)];
+    return !std::exchange(counted, true);
+}
+
+void GridModel::forgetCounted()
+{
+    counted_.fill(false);
+}
+
 void GridModel::storeRow(int row, const QStringList &cells)
 {
     const int first = binding_.fixedColumn ? 1 : 0;
@@ -92,6 +116,7 @@ void GridModel::reset(const QStringList &titles, const QStringList &rowLabels)
             cells_[at(row, 0)] = rowLabels.value(row - 1);
     }
     shadow_ = cells_;
+    forgetCounted();
     endResetModel();
 }
 
@@ -128,6 +153,23 @@ QVariant GridModel::data(const QModelIndex &modelIndex, int role) const
     case FlagColumnRole: return isFlagColumn(column);
     default: return {};
     }
+}
+
+Qt::ItemFlags GridModel::flags(const QModelIndex &index) const
+{
+    const Qt::ItemFlags base = QAbstractTableModel::flags(index);
+    const bool label = binding_.fixedColumn && index.column() == 0;
+    return label || isFlagColumn(index.column()) ? base : base | Qt::ItemIsEditable;
+}
+
+bool GridModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!index.isValid() || role != Qt::EditRole)
+        return false;
+    const QString typed = value.toString();
+    if (typed != text(index.row() + 1, index.column()))
+        setText(index.row() + 1, index.column(), typed);
+    return true;
 }
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const

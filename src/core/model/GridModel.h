@@ -42,6 +42,12 @@ public:
     void setShadow(int row, int column, const QString &text);
     void setFlags(int row, int column, int flags);
     void setMarker(int row, int column, int marker);
+    // The installer's click on a check cell: the tick turns over, the cell counts as changed and
+    // the shadow takes the new tick, so the row is written with it.
+    void toggleCheck(int row, int column);
+    // True the first time a modified cell is shown after the last forgetCounted.
+    bool countOnce(int row, int column);
+    void forgetCounted();
     // A row as the device stored it: cells, shadow and flags agree, markers back to normal.
     void storeRow(int row, const QStringList &cells);
     // The empty state: titles, empty cells (or "0" in flag columns), row labels, shadow equal to
@@ -53,6 +59,9 @@ public:
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    // Text cells take typed values; the row labels and the check cells do not.
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
 
 private:
     qsizetype at(int row, int column) const { return qsizetype(row) * columns_ + column; }
@@ -65,6 +74,7 @@ private:
     QStringList shadow_;
     QList<int> flags_;
     QList<int> markers_;
+    QList<bool> counted_;
 };
 
 } // namespace quelta

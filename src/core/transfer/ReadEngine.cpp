@@ -366,7 +366,7 @@ void ReadEngine::sendTrailingRequest()
 
 void ReadEngine::finishPageRead()
 {
-    model_.setNcampsModificats(0);
+    model_.resetModifiedCount();
     link_.espero.clear();
     link_.vegades_espero = kTries;
     link_.StrCom.clear();

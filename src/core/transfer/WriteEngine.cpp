@@ -489,7 +489,7 @@ void WriteEngine::finishItem()
 
 void WriteEngine::finishRun()
 {
-    model_.setNcampsModificats(0);
+    model_.resetModifiedCount();
     ncampsGravats_ = 0;
     handBack(2000);
 }

@@ -5,6 +5,7 @@
 #include <QBoxLayout>
 #include <QEvent>
 #include <QHeaderView>
+#include <QScrollBar>
 
 namespace quelta::ui {
 
@@ -19,6 +20,7 @@ ColumnCaption::ColumnCaption(GridView &grid, int first, int last)
     if (auto *layout = qobject_cast<QBoxLayout *>(grid.parentWidget()->layout()))
         layout->insertSpacing(layout->indexOf(&grid), kHeight);
     connect(grid.horizontalHeader(), &QHeaderView::sectionResized, this, &ColumnCaption::place);
+    connect(grid.horizontalScrollBar(), &QScrollBar::valueChanged, this, &ColumnCaption::place);
     grid.installEventFilter(this);
 }
 
@@ -35,6 +37,8 @@ void ColumnCaption::place()
     const int right = grid_.columnViewportPosition(last_) + grid_.columnWidth(last_);
     const QPoint origin = grid_.pos() + grid_.viewport()->pos();
     setGeometry(origin.x() + left, grid_.y() - kHeight, right - left, kHeight);
+    // Over its columns only while the grid shows them from its first scrollable column on.
+    setVisible(grid_.columnAt(0) <= 1);
 }
 
 } // namespace quelta::ui

@@ -14,12 +14,15 @@ namespace {
 
 const QLatin1Char kTicked('1');
 
-// The background a field shows in its state: red while modified; check boxes and the check list
-// light blue once cleared or read; read-only fields the inactive-caption colour.
+// The background a field shows in its state: red while modified, the button face once the device
+// refused it; check boxes and the check list light blue once cleared or read; read-only fields the
+// inactive-caption colour.
 QColor background(const SingleField &field, const QWidget &widget)
 {
     if (field.state == FieldState::Modified)
         return colours::kModified;
+    if (field.state == FieldState::Refused)
+        return QApplication::palette(&widget).color(QPalette::Button);
     switch (field.binding->kind) {
     case FieldKind::CheckBox:
     case FieldKind::CheckList: return colours::kLightBlue;

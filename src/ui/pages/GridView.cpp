@@ -1,5 +1,6 @@
 #include "pages/GridView.h"
 
+#include "model/ConfigurationModel.h"
 #include "model/GridModel.h"
 #include "pages/Colours.h"
 
@@ -47,12 +48,23 @@ public:
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         const bool red = index.data(GridModel::ModifiedRole).toBool() && view_.markingAllowed();
-        if (red)
+        if (red) {
             painter->fillRect(option.rect, colours::kModified);
+            view_.shownModified(index);
+        }
         if (index.data(GridModel::FlagColumnRole).toBool())
             paintCheck(painter, option, index);
         else
             paintText(painter, option, index, red);
+    }
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        if (!view_.acceptsTyping(index.column()))
+            return nullptr;
+        QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+        emit view_.editorOpened(editor);
+        return editor;
     }
 
 private:
@@ -99,8 +111,10 @@ GridView::GridView(const QString &name, QWidget *parent)
     setUpView(name);
 }
 
-GridView::GridView(GridModel &grid, std::function<bool()> markingAllowed, QWidget *parent)
+GridView::GridView(GridModel &grid, ConfigurationModel &model, std::function<bool()> markingAllowed, QWidget *parent)
     : QTableView(parent)
+    , grid_(&grid)
+    , model_(&model)
     , columnScale_(std::max(1.0, fontMetrics().averageCharWidth() / kDesignCharWidth))
     , columns_(scaledColumns(gridColumns(grid.name()), columnScale_))
     , markingAllowed_(std::move(markingAllowed))
@@ -110,7 +124,13 @@ GridView::GridView(GridModel &grid, std::function<bool()> markingAllowed, QWidge
     setUpView(grid.name());
     setModel(&grid);
     setItemDelegate(new GridCellDelegate(*this));
+    setEditTriggers(DoubleClicked | EditKeyPressed | AnyKeyPressed);
     fitSize(grid.rows());
+}
+
+void GridView::shownModified(const QModelIndex &index) const
+{
+    model_->countShownModified(*grid_, index.row() + 1, index.column());
 }
 
 // Fixed sections: nothing is ever measured against the contents, so storing a row repaints that

@@ -7,15 +7,17 @@
 #include <functional>
 
 namespace quelta {
+class ConfigurationModel;
 class GridModel;
-}
+} // namespace quelta
 
 namespace quelta::ui {
 
 // A configuration grid: a view over one of the core's grid models. Column 0 of the model is the
 // grid's own fixed column, so the view's row header stays hidden. Modified cells are painted red
-// while marking is allowed (no transfer running and a device answering); check cells are drawn as
-// check boxes. The mouse wheel neither scrolls nor moves the selection.
+// while marking is allowed (no transfer running and a device answering), and each counts once as
+// a modified item; check cells are drawn as check boxes. Text cells are edited in place where the
+// typing rule allows. The mouse wheel neither scrolls nor moves the selection.
 class GridView : public QTableView
 {
     Q_OBJECT
@@ -31,15 +33,25 @@ public:
 
     // An unbound grid: a name and an empty table.
     explicit GridView(const QString &name, QWidget *parent = nullptr);
-    GridView(GridModel &grid, std::function<bool()> markingAllowed, QWidget *parent = nullptr);
+    GridView(GridModel &grid, ConfigurationModel &model, std::function<bool()> markingAllowed,
+             QWidget *parent = nullptr);
 
+    GridModel *grid() const { return grid_; }
     bool markingAllowed() const { return markingAllowed_ && markingAllowed_(); }
+    // A cell painted red: counted as modified the first time.
+    void shownModified(const QModelIndex &index) const;
+    // Which columns open a text editor; all of them unless set.
+    void setTypingRule(std::function<bool(int column)> rule) { typingRule_ = std::move(rule); }
+    bool acceptsTyping(int column) const { return !typingRule_ || typingRule_(column); }
     double columnScale() const { return columnScale_; }
     Qt::Alignment alignment(int column) const;
     // No cell selected and no current cell.
     void clearCellSelection();
 
     QSize sizeHint() const override;
+
+signals:
+    void editorOpened(QWidget *editor) const;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -51,6 +63,9 @@ private:
     void fitSize(int rows);
     void applyColumnWidths();
 
+    GridModel *grid_ = nullptr;
+    ConfigurationModel *model_ = nullptr;
+    std::function<bool(int)> typingRule_;
     double columnScale_ = 1.0;
     std::vector<ColumnWidth> columns_;
     int fullHeight_ = 0; // the height that shows every row of a short grid

@@ -1,6 +1,7 @@
 #include "pages/PageBuilder.h"
 
 #include "model/ConfigurationModel.h"
+#include "editors/GridEditor.h"
 #include "pages/Captions.h"
 #include "pages/GridView.h"
 #include "pages/TimeZoneList.h"
@@ -172,7 +173,9 @@ QWidget *PageBuilder::buildGrid(const Control &control, QWidget *parent)
 {
     const QString name = QLatin1String(control.name);
     GridModel *model = model_.grid(name);
-    GridView *grid = model ? new GridView(*model, markingAllowed_, parent) : new GridView(name, parent);
+    GridView *grid = model ? new GridView(*model, model_, markingAllowed_, parent) : new GridView(name, parent);
+    if (model)
+        new GridEditor(*grid);
     grids_.push_back(grid);
     if (!control.caption)
         return grid;

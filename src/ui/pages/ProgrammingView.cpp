@@ -1,6 +1,7 @@
 #include "pages/ProgrammingView.h"
 
 #include "app/Shell.h"
+#include "editors/EditRules.h"
 #include "pages/FieldBinder.h"
 #include "pages/GridView.h"
 #include "pages/PageBuilder.h"
@@ -51,6 +52,7 @@ ProgrammingView::ProgrammingView(Shell &shell, QWidget *parent)
     layout->addWidget(PCProgramacio_);
 
     new FieldBinder(shell_.model(), *this, this);
+    new EditRules(*this, shell_.model(), shell_.prompter(), this);
     connectShell();
     showPanelPage();
 }
