@@ -9,6 +9,21 @@ using namespace quelta;
 
 using ShellFixture = test::ShellHarness;
 
+namespace {
+
+// A shell whose stored port is the pseudo-terminal, activated, its identification request taken.
+Shell &activatedOn(ShellFixture &fixture, test::PseudoTerminal &device)
+{
+    fixture.storeSetting("REG1", AppSettings::defaultTitle());
+    fixture.storeSetting("REG2", device.slavePath());
+    Shell &shell = fixture.create();
+    shell.FormActivate();
+    device.readFor(2000);
+    return shell;
+}
+
+} // namespace
+
 class TestShell : public QObject
 {
     Q_OBJECT
@@ -65,11 +80,7 @@ private slots:
         QFETCH(QByteArray, sent);
         test::PseudoTerminal device;
         ShellFixture fixture;
-        fixture.storeSetting("REG1", AppSettings::defaultTitle());
-        fixture.storeSetting("REG2", device.slavePath());
-        Shell &shell = fixture.create();
-        shell.FormActivate();
-        device.readFor(2000);
+        Shell &shell = activatedOn(fixture, device);
         shell.link().circuittrobat = sessionEstablished;
         shell.FormClose();
         QCOMPARE(device.readFor(sessionEstablished ? 2000 : 300), sent);
@@ -120,12 +131,8 @@ private slots:
         QFETCH(bool, restores);
         test::PseudoTerminal device;
         ShellFixture fixture;
-        fixture.storeSetting("REG1", AppSettings::defaultTitle());
-        fixture.storeSetting("REG2", device.slavePath());
-        Shell &shell = fixture.create();
+        Shell &shell = activatedOn(fixture, device);
         QVERIFY(shell.loadDictionaries());
-        shell.FormActivate();
-        device.readFor(1000);
         shell.supervisor().stopSupervision();
         LinkState &link = shell.link();
         link.circuittrobat = true;
