@@ -135,6 +135,28 @@ private slots:
         QVERIFY(busiest > 0);
     }
 
+    // The screen has something to show over a session: the ADSL link drops and comes back, the
+    // routine reports arrive.
+    void linksDropAndRecover()
+    {
+        DeviceModel model(testDevice(), {}, 11);
+        QStringList events;
+        QString adslStates;
+        for (int i = 0; i < 5000; ++i) {
+            model.simulation.tick();
+            events += model.simulation.takeEvents();
+            adslStates += model.simulation.links().at(1);
+        }
+        const qsizetype down = events.indexOf(QStringLiteral("8511:ADSL: LinkDown"));
+        QVERIFY(down >= 0);
+        QVERIFY(events.indexOf(QStringLiteral("8512:ADSL: LinkUp"), down) > down);
+        QVERIFY(adslStates.contains(QLatin1String("12345")));
+        QVERIFY(events.contains(QStringLiteral("8261:Server time updated")));
+        const qsizetype test = events.indexOf(QStringLiteral("8209:Periodic test"));
+        QVERIFY(test >= 0);
+        QVERIFY(events.indexOf(QRegularExpression(QStringLiteral("(8527|8465):.*")), test) > test);
+    }
+
     void outputCommandShowsInTheNextFrame()
     {
         DeviceModel model(testDevice(), {}, 1);

@@ -11,6 +11,8 @@ constexpr double kLinkDropChance = 0.003;
 constexpr double kPanelLossChance = 0.002;
 constexpr double kGaugeFaultChance = 0.003;
 constexpr double kTraceChance = 0.02;
+constexpr double kServerTimeChance = 0.01;
+constexpr double kPeriodicTestChance = 0.002;
 constexpr int kRestartPanelTicks = 2;
 constexpr int kDoorSeconds[] = {3, 5, 3}; // opening, open, closing
 constexpr int kGprsPart = 0;
@@ -60,6 +62,7 @@ void Simulation::tick()
         events_ << (adsl_ == 6 ? QStringLiteral("8527:ADSL: sent to receiving centre: 602")
                                : QStringLiteral("8465:GPRS: sent to receiving centre: 602"));
     }
+    stepHousekeeping();
 }
 
 void Simulation::restart()
@@ -233,6 +236,22 @@ void Simulation::stepLinks()
     if (gprs_ == 6 && random_.generateDouble() < kLinkDropChance) {
         gprs_ = 4;
         events_ << QStringLiteral("DGPRS: receiving centre not answering, reconnecting");
+    }
+    // The cable comes out now and then; the link climbs back through LinkUp and the server.
+    if (partActive(kAdslPart) && adsl_ == 6 && random_.generateDouble() < kLinkDropChance) {
+        adsl_ = 1;
+        events_ << QStringLiteral("8511:ADSL: LinkDown");
+    }
+}
+
+// The device's routine reports: server time updates and the periodic test to the receiving centre.
+void Simulation::stepHousekeeping()
+{
+    if (partActive(kAdslPart) && adsl_ >= 5 && random_.generateDouble() < kServerTimeChance)
+        events_ << QStringLiteral("8261:Server time updated");
+    if (random_.generateDouble() < kPeriodicTestChance) {
+        events_ << QStringLiteral("8209:Periodic test");
+        ++reportsPending_;
     }
 }
 

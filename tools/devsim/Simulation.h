@@ -78,6 +78,7 @@ private:
 
     void stepInputs();
     void stepLinks();
+    void stepHousekeeping();
     void stepPanelLink();
     void stepGauge(Gauge &gauge, const QString &code, const QString &faultEvent, const QString &restoreEvent);
     void stepDoors();

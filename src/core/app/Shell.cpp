@@ -19,6 +19,12 @@ Shell::Shell(Prompter &prompter, InternetCheck &internet, std::unique_ptr<QSetti
     , model_(link_, statusBar_)
     , readEngine_(link_, channel_, statusBar_, views_, supervisor_, model_, lock_, trace_)
     , writeEngine_(link_, channel_, statusBar_, views_, supervisor_, model_, lock_, trace_)
+    , statusCloud_(trace_)
+    , statusScreen_(link_, statusBar_)
+    , doors_(link_, channel_, prompter_, statusCloud_, [this] { return online_; })
+    , statusDecoder_(link_, channel_, prompter_, trace_, dictionary_, statusScreen_, eventLog_, doors_, statusCloud_,
+                     [this] { return online_; })
+    , serviceClicks_(eventLog_, model_)
 {
     connectLink();
 }
@@ -39,9 +45,11 @@ void Shell::connectLink()
     connect(&dispatcher_, &ReplyDispatcher::writeRunEnded, &writeEngine_, &WriteEngine::deviceEndedRun);
     connect(&writeEngine_, &WriteEngine::panelTypeWritten, &readEngine_, &ReadEngine::clearProgllegida);
     connect(&writeEngine_, &WriteEngine::programmingViewRequested, this, &Shell::programmingViewShown);
-    // Status frames are decoded by the status screen; until it exists a frame is only consumed, so
-    // that a waiting engine does not take it for its answer.
-    connect(&dispatcher_, &ReplyDispatcher::statusFrame, this, [this] { link_.StrCom.clear(); });
+    connect(&dispatcher_, &ReplyDispatcher::statusFrame, &statusDecoder_, &StatusFrameDecoder::Llegir_In);
+    connect(&supervisor_, &LinkSupervisor::ledsTicked, &blinkEngine_, &BlinkEngine::TimerLedsTick);
+    connect(&supervisor_, &LinkSupervisor::partsMaskApplied, &statusScreen_, &StatusScreen::applyPartsMask);
+    connect(&supervisor_, &LinkSupervisor::identityChanged, &statusScreen_, &StatusScreen::writeDeviceIdentity);
+    connect(&supervisor_, &LinkSupervisor::identityChanged, &eventLog_, &DeviceEventLog::leaveSnapshot);
     connect(&supervisor_, &LinkSupervisor::streamStopped, this, &Shell::startWaitingPageWrite);
     connect(&dispatcher_, &ReplyDispatcher::wakeSupervision, &supervisor_, [this] { supervisor_.startSupervision(1); });
     connect(&dispatcher_, &ReplyDispatcher::remoteLineArrived, &supervisor_,
@@ -197,8 +205,12 @@ void Shell::Esborra_Camps()
     link_.circuit = false;
     readEngine_.clearProgllegida();
     model_.Esborra_param();
-    for (QString *identity : {&link_.firmware, &link_.hardware, &link_.PartsActives, &link_.identConnectar})
+    for (QString *identity : {&link_.firmware, &link_.hardware, &link_.PartsActives, &link_.identConnectar,
+                              &link_.imei, &link_.refmap})
         identity->clear();
+    eventLog_.clear();
+    statusScreen_.clear();
+    doors_.clear();
     emit fieldsCleared();
 }
 

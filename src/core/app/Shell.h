@@ -14,7 +14,14 @@
 #include "link/ReplyDispatcher.h"
 #include "model/ConfigurationModel.h"
 #include "model/ParameterDictionary.h"
+#include "status/BlinkEngine.h"
+#include "status/DeviceEventLog.h"
+#include "status/DoorsScreen.h"
 #include "status/LinkSupervisor.h"
+#include "status/ServiceClicks.h"
+#include "status/StatusCloud.h"
+#include "status/StatusFrameDecoder.h"
+#include "status/StatusScreen.h"
 #include "transfer/ReadEngine.h"
 #include "transfer/WriteEngine.h"
 
@@ -100,6 +107,12 @@ public:
     ConfigurationModel &model() { return model_; }
     ReadEngine &readEngine() { return readEngine_; }
     WriteEngine &writeEngine() { return writeEngine_; }
+    StatusScreen &statusScreen() { return statusScreen_; }
+    DeviceEventLog &eventLog() { return eventLog_; }
+    DoorsScreen &doors() { return doors_; }
+    StatusFrameDecoder &statusDecoder() { return statusDecoder_; }
+    BlinkEngine &blinkEngine() { return blinkEngine_; }
+    ServiceClicks &serviceClicks() { return serviceClicks_; }
 
 signals:
     void windowTitleChanged(const QString &title);
@@ -136,6 +149,13 @@ private:
     ConfigurationModel model_;
     ReadEngine readEngine_;
     WriteEngine writeEngine_;
+    OfflineStatusCloud statusCloud_;
+    StatusScreen statusScreen_;
+    DeviceEventLog eventLog_;
+    DoorsScreen doors_;
+    StatusFrameDecoder statusDecoder_;
+    BlinkEngine blinkEngine_;
+    ServiceClicks serviceClicks_;
     QString portForThisRun_;
     QString token_; // cloud session token; set by the sign-in
     bool online_ = false;

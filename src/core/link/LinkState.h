@@ -9,6 +9,7 @@ namespace quelta {
 struct LinkState
 {
     QString connex_remota;   // empty: local serial link; "MQTT": remote; anything else drops commands
+    bool connexADSL = false; // the remote session goes through the device's ADSL path, not GPRS
     QString espero;          // prefix of the awaited reply, such as "+ver"; empty when none is awaited
     QString StrCom;          // the reply line handed to the consumer of the current request
     int vegades_espero = 0;  // tries left for the current request
@@ -31,6 +32,8 @@ struct LinkState
     QString firmware;
     QString hardware;
     QString identConnectar;  // device identifier
+    QString imei;            // IMEI of the device's GSM module
+    QString refmap;          // installation reference, the title of the map marker
     QString central;         // fire-panel type text
     QString PartsActives;    // availability of the device's parts
 

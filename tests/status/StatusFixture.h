@@ -1,0 +1,102 @@
+#pragma once
+
+#include "app/DiagnosticTrace.h"
+#include "app/NamedStrings.h"
+#include "app/StatusBar.h"
+#include "link/CommandChannel.h"
+#include "link/LinkState.h"
+#include "model/ParameterDictionary.h"
+#include "status/DeviceEventLog.h"
+#include "status/DoorsScreen.h"
+#include "status/PanelSections.h"
+#include "status/StatusCloud.h"
+#include "status/StatusFrameDecoder.h"
+#include "status/StatusScreen.h"
+
+#include "ColourNames.h"
+#include "FakePublisher.h"
+#include "PseudoTerminal.h"
+#include "ScriptedPrompter.h"
+
+#include <QMap>
+
+namespace quelta::test {
+
+// A cloud directory that answers what the test set and keeps what was posted.
+struct FakeStatusCloud : StatusCloud
+{
+    int buttons = 0;
+    QString flags = QStringLiteral("1,0,0,0");
+    bool mayOpen = true;
+    QMap<int, QString> doorStates;
+    QString error;
+    QString key = QStringLiteral("user42");
+    QStringList posted; // "code|message"
+
+    int AgafaNumBotons() override { return buttons; }
+    QString AgafaBotonsMarcats() override { return flags; }
+    bool AgafaPotObrirPortes() override { return mayOpen; }
+    QString AgafaEstatPortes(int door) override { return doorStates.value(door); }
+    QString ErrorFirebase() const override { return error; }
+    QString userKey() const override { return key; }
+    void ActualitzaEventsRTDB(const QString &, const QString &message, const QString &code) override
+    {
+        posted << code + QLatin1Char('|') + message;
+    }
+};
+
+struct RecordedPanelSections : PanelSections
+{
+    QStringList calls;
+    void panelState(QChar kind, const QString &payload) override { calls << QStringLiteral("A%1 %2").arg(kind, payload); }
+    void panelEvent(QChar kind, const QString &payload) override { calls << QStringLiteral("C%1 %2").arg(kind, payload); }
+};
+
+// The status screen's core objects on a pseudo-terminal whose device end the test reads, with
+// the real information texts.
+struct StatusFixture
+{
+    PseudoTerminal device;
+    LinkState link;
+    DiagnosticTrace trace;
+    StatusBar statusBar;
+    ScriptedPrompter prompter;
+    FakePublisher publisher;
+    CommandChannel channel{link, trace};
+    ParameterDictionary dictionary;
+    StatusScreen screen{link, statusBar};
+    DeviceEventLog log;
+    FakeStatusCloud cloud;
+    bool online = false;
+    DoorsScreen doors{link, channel, prompter, cloud, [this] { return online; }};
+    StatusFrameDecoder decoder{link, channel, prompter, trace, dictionary, screen, log, doors, cloud,
+                               [this] { return online; }};
+
+    StatusFixture()
+    {
+        dictionary.Llegir_DefInfo(NamedStrings());
+        channel.setPortName(device.slavePath());
+        channel.reopenPort();
+        channel.setPublisher(&publisher);
+        decoder.setPublisher(&publisher);
+    }
+
+    void goRemote() { link.connex_remota = QStringLiteral("MQTT"); }
+
+    // A frame as the dispatcher hands it over.
+    void frame(const QString &text)
+    {
+        link.StrCom = text;
+        decoder.Llegir_In();
+    }
+
+    QStringList logTexts() const
+    {
+        QStringList texts;
+        for (const LogLine &line : log.lines())
+            texts << line.text;
+        return texts;
+    }
+};
+
+} // namespace quelta::test
