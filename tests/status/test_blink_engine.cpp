@@ -50,7 +50,7 @@ private slots:
         QSet<QString> names;
         qsizetype lamps = 0;
         for (const LampGroup &group : blinkGroups()) {
-            for (const LampSpec &lamp : group.lamps)
+            for (const LampDefinition &lamp : group.lamps)
                 names.insert(lamp.name);
             lamps += group.lamps.size();
         }

@@ -199,7 +199,7 @@ QList<LampGroup> buildGroups()
 
 } // namespace
 
-const TagRule &LampSpec::rule(int tag) const
+const TagRule &LampDefinition::rule(int tag) const
 {
     const auto it = rules.find(tag);
     return it == rules.end() ? otherTags : *it;
@@ -214,11 +214,11 @@ const QList<LampGroup> &blinkGroups()
 BlinkEngine::BlinkEngine(QObject *parent) : QObject(parent)
 {
     for (const LampGroup &group : blinkGroups()) {
-        for (const LampSpec &spec : group.lamps) {
-            index_.insert(spec.name, lamps_.size());
-            Lamp lamp{.spec = &spec};
-            if (spec.rule(0).effect == TagRule::Steady)
-                lamp.look = spec.rule(0).on;
+        for (const LampDefinition &definition : group.lamps) {
+            index_.insert(definition.name, lamps_.size());
+            Lamp lamp{.definition = &definition};
+            if (definition.rule(0).effect == TagRule::Steady)
+                lamp.look = definition.rule(0).on;
             lamps_.append(lamp);
         }
     }
@@ -244,7 +244,7 @@ void BlinkEngine::paint(Lamp &lamp, const LampLook &look)
     if (lamp.look == look)
         return;
     lamp.look = look;
-    emit lampChanged(lamp.spec->name, look);
+    emit lampChanged(lamp.definition->name, look);
 }
 
 void BlinkEngine::setTag(const QString &name, int tag)
@@ -253,7 +253,7 @@ void BlinkEngine::setTag(const QString &name, int tag)
         return;
     Lamp &target = lamp(name);
     target.tag = tag;
-    const TagRule &rule = target.spec->rule(tag);
+    const TagRule &rule = target.definition->rule(tag);
     if (rule.effect == TagRule::Steady) {
         paint(target, rule.on);
     } else if (rule.effect != TagRule::Keep && !target.look.visible) {
@@ -297,11 +297,11 @@ void BlinkEngine::TimerLedsTick()
         return;
     std::array<bool, 3> stepped{};
     for (Lamp &lamp : lamps_) {
-        const TagRule &rule = lamp.spec->rule(lamp.tag);
+        const TagRule &rule = lamp.definition->rule(lamp.tag);
         if (rule.effect != TagRule::Blink && rule.effect != TagRule::FastBlink)
             continue;
         const auto counter = static_cast<size_t>(rule.effect == TagRule::FastBlink ? BlinkCounter::ZonesRapid
-                                                                                   : lamp.spec->counter);
+                                                                                   : lamp.definition->counter);
         if (!stepped.at(counter)) {
             stepped.at(counter) = true;
             --counters_.at(counter);

@@ -38,7 +38,7 @@ struct TagRule
     Colour off = colour::silver; // the dark half of a blink
 };
 
-struct LampSpec
+struct LampDefinition
 {
     QString name;
     QHash<int, TagRule> rules;
@@ -51,7 +51,7 @@ struct LampSpec
 struct LampGroup
 {
     QString name;
-    QList<LampSpec> lamps;
+    QList<LampDefinition> lamps;
 };
 
 // Every lamp group of the fire-panel screens with its Tag rules.
@@ -91,7 +91,7 @@ signals:
 private:
     struct Lamp
     {
-        const LampSpec *spec;
+        const LampDefinition *definition;
         int tag = 0;
         LampLook look{};
     };
