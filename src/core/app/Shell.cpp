@@ -19,6 +19,7 @@ Shell::Shell(Prompter &prompter, InternetCheck &internet, std::unique_ptr<QSetti
     , model_(link_, statusBar_)
     , readEngine_(link_, channel_, statusBar_, views_, supervisor_, model_, lock_, trace_)
     , writeEngine_(link_, channel_, statusBar_, views_, supervisor_, model_, lock_, trace_)
+    , templates_(model_, link_, statusBar_, views_, lock_, prompter_)
     , statusCloud_(trace_)
     , statusScreen_(link_, statusBar_)
     , doors_(link_, channel_, prompter_, statusCloud_, [this] { return online_; })
@@ -45,6 +46,7 @@ void Shell::connectLink()
     connect(&dispatcher_, &ReplyDispatcher::writeRunEnded, &writeEngine_, &WriteEngine::deviceEndedRun);
     connect(&writeEngine_, &WriteEngine::panelTypeWritten, &readEngine_, &ReadEngine::clearProgllegida);
     connect(&writeEngine_, &WriteEngine::programmingViewRequested, this, &Shell::programmingViewShown);
+    connect(&templates_, &Templates::programmingViewRequested, this, &Shell::programmingViewShown);
     connect(&dispatcher_, &ReplyDispatcher::statusFrame, &statusDecoder_, &StatusFrameDecoder::Llegir_In);
     connect(&supervisor_, &LinkSupervisor::ledsTicked, &blinkEngine_, &BlinkEngine::TimerLedsTick);
     connect(&supervisor_, &LinkSupervisor::partsMaskApplied, &statusScreen_, &StatusScreen::applyPartsMask);

@@ -12,6 +12,7 @@
 #include "link/LinkState.h"
 #include "link/ProgrammingLock.h"
 #include "link/ReplyDispatcher.h"
+#include "files/Templates.h"
 #include "model/ConfigurationModel.h"
 #include "model/ParameterDictionary.h"
 #include "status/BlinkEngine.h"
@@ -107,6 +108,7 @@ public:
     ConfigurationModel &model() { return model_; }
     ReadEngine &readEngine() { return readEngine_; }
     WriteEngine &writeEngine() { return writeEngine_; }
+    Templates &templates() { return templates_; }
     StatusScreen &statusScreen() { return statusScreen_; }
     DeviceEventLog &eventLog() { return eventLog_; }
     DoorsScreen &doors() { return doors_; }
@@ -149,6 +151,7 @@ private:
     ConfigurationModel model_;
     ReadEngine readEngine_;
     WriteEngine writeEngine_;
+    Templates templates_;
     OfflineStatusCloud statusCloud_;
     StatusScreen statusScreen_;
     DeviceEventLog eventLog_;

@@ -1,0 +1,128 @@
+#include "CliOptions.h"
+
+namespace quelta::cli {
+namespace {
+
+ParsedOptions failure(const QString &error)
+{
+    return {std::nullopt, error};
+}
+
+std::optional<Command> commandNamed(const QString &name)
+{
+    if (name == QLatin1String("identify"))
+        return Command::Identify;
+    if (name == QLatin1String("read"))
+        return Command::Read;
+    if (name == QLatin1String("write"))
+        return Command::Write;
+    if (name == QLatin1String("restore-defaults"))
+        return Command::RestoreDefaults;
+    if (name == QLatin1String("status"))
+        return Command::Status;
+    if (name == QLatin1String("send"))
+        return Command::Send;
+    return std::nullopt;
+}
+
+// A whole number above zero, or nullopt.
+std::optional<int> positive(const QString &text)
+{
+    bool whole = false;
+    const int value = text.toInt(&whole);
+    return whole && value > 0 ? std::optional<int>(value) : std::nullopt;
+}
+
+// The command's own arguments, after its name.
+QString takeCommandArguments(CliOptions &options, QStringList rest)
+{
+    bool yes = false;
+    QStringList positional;
+    while (!rest.isEmpty()) {
+        const QString argument = rest.takeFirst();
+        if (argument == QLatin1String("-o") && options.command == Command::Read && !rest.isEmpty()) {
+            options.file = rest.takeFirst();
+        } else if (argument == QLatin1String("-n") && options.command == Command::Status && !rest.isEmpty()) {
+            const std::optional<int> frames = positive(rest.takeFirst());
+            if (!frames)
+                return QStringLiteral("-n takes a number of frames above 0");
+            options.frames = *frames;
+        } else if (argument == QLatin1String("--json") && options.command == Command::Status) {
+            options.json = true;
+        } else if (argument == QLatin1String("--yes") && options.command == Command::RestoreDefaults) {
+            yes = true;
+        } else if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
+            return QStringLiteral("unknown option %1").arg(argument);
+        } else {
+            positional.append(argument);
+        }
+    }
+    const bool takesOne = options.command == Command::Write || options.command == Command::Send;
+    if (positional.size() != (takesOne ? 1 : 0))
+        return takesOne ? QStringLiteral("the command takes one argument") : QStringLiteral("unexpected argument %1").arg(positional.value(0));
+    if (options.command == Command::Write)
+        options.file = positional.first();
+    if (options.command == Command::Send)
+        options.text = positional.first();
+    if (options.command == Command::RestoreDefaults && !yes)
+        return QStringLiteral("restore-defaults erases the configuration: confirm it with --yes");
+    return {};
+}
+
+} // namespace
+
+ParsedOptions parseOptions(const QStringList &arguments)
+{
+    CliOptions options;
+    QStringList rest = arguments;
+    while (!rest.isEmpty() && rest.first().startsWith(QLatin1String("--"))) {
+        const QString option = rest.takeFirst();
+        if (option == QLatin1String("--verbose")) {
+            options.verbose = true;
+            continue;
+        }
+        if (rest.isEmpty())
+            return failure(QStringLiteral("%1 needs a value").arg(option));
+        const QString value = rest.takeFirst();
+        if (option == QLatin1String("--port")) {
+            options.port = value;
+        } else if (option == QLatin1String("--code")) {
+            options.code = value;
+        } else if (option == QLatin1String("--timeout")) {
+            const std::optional<int> seconds = positive(value);
+            if (!seconds)
+                return failure(QStringLiteral("--timeout takes a number of seconds above 0"));
+            options.timeoutSeconds = *seconds;
+        } else {
+            return failure(QStringLiteral("unknown option %1").arg(option));
+        }
+    }
+    if (options.port.isEmpty())
+        return failure(QStringLiteral("--port NAME is required"));
+    if (rest.isEmpty())
+        return failure(QStringLiteral("no command given"));
+    const std::optional<Command> command = commandNamed(rest.takeFirst());
+    if (!command)
+        return failure(QStringLiteral("unknown command"));
+    options.command = *command;
+    if (const QString error = takeCommandArguments(options, rest); !error.isEmpty())
+        return failure(error);
+    return {options, {}};
+}
+
+QString usage()
+{
+    return QStringLiteral(
+        "usage: quelta-cli --port NAME [--code CODE] [--timeout SECONDS] [--verbose] COMMAND\n"
+        "  identify                 print one JSON object: {\"firmware\",\"identifier\",\"hardware\",\"panel\",\"parts\"}\n"
+        "  read [-o FILE]           read the whole configuration and write it as a complete template\n"
+        "  write FILE               load a template, then write the changes to the device\n"
+        "  restore-defaults --yes   factory restore, then read back\n"
+        "  status [-n N] [--json]   print N decoded status frames\n"
+        "  send TEXT                send one command body (\"qz+\" is added) and print the replies\n"
+        "exit codes: 0 ok; 1 usage; 2 no device, link lost or timeout; 3 write ended with refused or\n"
+        "            unconfirmed items; 4 template invalid or its panel type does not match the device;\n"
+        "            5 access code needed or wrong\n");
+}
+
+} // namespace quelta::cli

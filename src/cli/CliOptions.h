@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace quelta::cli {
+
+enum class Command { Identify, Read, Write, RestoreDefaults, Status, Send };
+
+struct CliOptions
+{
+    QString port;
+    QString code;              // the device's access code, given when it asks for it
+    int timeoutSeconds = 60;   // the whole command, from opening the port to its last answer
+    bool verbose = false;      // every line sent and received, on stderr
+    Command command = Command::Identify;
+    QString file;              // read: -o FILE (stdout when empty); write: the template
+    QString text;              // send: the command body
+    int frames = 1;            // status: -n N
+    bool json = false;         // status: --json
+};
+
+// The arguments after the program's name, or the reason they are not a valid command line.
+struct ParsedOptions
+{
+    std::optional<CliOptions> options;
+    QString error;
+};
+
+ParsedOptions parseOptions(const QStringList &arguments);
+QString usage();
+
+} // namespace quelta::cli

@@ -1,0 +1,318 @@
+#include "CliSession.h"
+
+#include "StatusSnapshot.h"
+
+#include "transfer/RowValues.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTimer>
+
+namespace quelta::cli {
+namespace {
+
+constexpr int kStepMs = 20;
+constexpr int kFirstReplyMs = 3000;  // a command's first reply, or the stream's answer
+constexpr int kQuietMs = 1000;       // no further reply for this long: the command is answered
+const QLatin1String kSent("qz+");
+const QLatin1String kReceived("ComPortRx --> : ");
+const qsizetype kTimeStamp = QStringLiteral("hh:mm:ss.zzz ").size();
+
+QString compact(const QJsonObject &object)
+{
+    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
+}
+
+bool isReply(const QString &line)
+{
+    return line.startsWith(QLatin1Char('+')) || line.contains(QLatin1String(":Protect"));
+}
+
+} // namespace
+
+CliSession::CliSession(const CliOptions &options, QTextStream &out, QTextStream &err)
+    : options_(options)
+    , out_(out)
+    , err_(err)
+    , prompter_(err)
+    , deadline_(std::chrono::seconds(options.timeoutSeconds))
+{
+}
+
+int CliSession::run()
+{
+    startShell();
+    if (const int failed = connectDevice(); failed != Ok)
+        return failed;
+    if (const int failed = unlock(); failed != Ok)
+        return failed;
+    switch (options_.command) {
+    case Command::Identify: return identify();
+    case Command::Read: return read();
+    case Command::Write: return write();
+    case Command::RestoreDefaults: return restoreDefaults();
+    case Command::Status: return status();
+    case Command::Send: return send();
+    }
+    return Usage;
+}
+
+// The window's creation steps, on a settings file of its own.
+void CliSession::startShell()
+{
+    shell_ = std::make_unique<Shell>(prompter_, internet_,
+                                     std::make_unique<QSettings>(settingsDir_.filePath(QStringLiteral("quelta.ini")),
+                                                                 QSettings::IniFormat),
+                                     QCoreApplication::applicationFilePath());
+    shell_->setPortForThisRun(options_.port);
+    QObject::connect(&shell_->trace(), &DiagnosticTrace::lineAdded, &shell_->trace(),
+                     [this](const QString &line) { traceLine(line.mid(kTimeStamp)); });
+    QObject::connect(&shell_->supervisor(), &LinkSupervisor::connectionEnded, &shell_->supervisor(),
+                     [this] { linkLost_ = true; });
+    shell_->applyFormatSettings();
+    shell_->ObtenirDadesPC();
+    shell_->readSettings();
+    shell_->loadDictionaries();
+    shell_->startLink();
+}
+
+// Found, connected and identified as the window shows it: "CONECTADO" with firmware and hardware.
+int CliSession::connectDevice()
+{
+    shell_->FormActivate();
+    if (!shell_->channel().isOpen())
+        return fail(NoDevice, QStringLiteral("cannot open the port %1").arg(options_.port));
+    const LinkState &link = shell_->link();
+    const bool found = waitFor([&link, this] {
+        return link.circuittrobat && shell_->statusBar().panel(0) == StatusBar::kConectat && !link.firmware.isEmpty()
+            && !link.hardware.isEmpty();
+    });
+    return found ? Ok : fail(NoDevice, QStringLiteral("no device answered on %1").arg(options_.port));
+}
+
+// The stream's answer tells whether the device is locked; the code is given as the prompt gives it.
+int CliSession::unlock()
+{
+    const auto streamAnswered = [this](qsizetype from) {
+        return [this, from] {
+            for (qsizetype i = from; i < received_.size(); ++i) {
+                if (received_.at(i).contains(QLatin1String("Inf:")) || received_.at(i).contains(QLatin1String(":Protect")))
+                    return true;
+            }
+            return false;
+        };
+    };
+    QElapsedTimer waited;
+    waited.start();
+    waitFor([&] { return streamAnswered(0)() || waited.hasExpired(kFirstReplyMs); });
+    if (!shell_->link().protegit)
+        return Ok;
+    if (options_.code.isEmpty())
+        return fail(AccessDenied, QStringLiteral("the device asks for its access code: give it with --code"));
+    const qsizetype before = received_.size();
+    if (!shell_->lock().BBDesbloqueigAcceptarClick(options_.code))
+        return fail(AccessDenied, QStringLiteral("the access code is too short"));
+    if (!waitFor(streamAnswered(before)))
+        return fail(NoDevice, QStringLiteral("no answer to the access code"));
+    return shell_->link().protegit ? fail(AccessDenied, QStringLiteral("wrong access code")) : Ok;
+}
+
+int CliSession::identify()
+{
+    const LinkState &link = shell_->link();
+    out_ << compact({{QStringLiteral("firmware"), link.firmware},
+                     {QStringLiteral("identifier"), link.identConnectar},
+                     {QStringLiteral("hardware"), link.hardware},
+                     {QStringLiteral("panel"), link.central},
+                     {QStringLiteral("parts"), link.PartsActives}})
+         << Qt::endl;
+    return Ok;
+}
+
+// Entering the programming view reads the whole configuration, the visible panel page chosen from
+// the device's panel type.
+bool CliSession::readConfiguration()
+{
+    bool finished = false;
+    const QMetaObject::Connection done = QObject::connect(&shell_->readEngine(), &ReadEngine::readFinished,
+                                                          &shell_->readEngine(), [&finished] { finished = true; });
+    shell_->BBProgClick();
+    const bool read = waitFor([&finished] { return finished; });
+    QObject::disconnect(done);
+    return read;
+}
+
+int CliSession::read()
+{
+    if (!readConfiguration())
+        return fail(NoDevice, QStringLiteral("the configuration could not be read"));
+    if (!options_.file.isEmpty()) {
+        const TemplateResult saved = shell_->templates().save(options_.file, TemplateScope::Complete);
+        return saved.ok() ? Ok : fail(Usage, QStringLiteral("%1: %2").arg(options_.file, saved.message));
+    }
+    QFile out;
+    if (!out.open(stdout, QIODevice::WriteOnly) || !shell_->templates().save(out, TemplateScope::Complete))
+        return fail(Usage, QStringLiteral("the template could not be written to the standard output"));
+    return Ok;
+}
+
+// The device is read first, as the window does before anything is programmed: only what the
+// template changes is then written.
+int CliSession::write()
+{
+    if (!readConfiguration())
+        return fail(NoDevice, QStringLiteral("the configuration could not be read"));
+    const TemplateResult loaded = shell_->templates().load(options_.file);
+    if (!loaded.ok())
+        return fail(TemplateRejected, QStringLiteral("%1: %2").arg(options_.file, loaded.message.simplified()));
+    const std::vector<DueItem> due = dueItems();
+    bool finished = false;
+    QObject::connect(&shell_->writeEngine(), &WriteEngine::writeFinished, &shell_->writeEngine(),
+                     [&finished] { finished = true; });
+    shell_->writeEngine().BBGravarClick();
+    if (!waitFor([&finished] { return finished; }))
+        return fail(NoDevice, QStringLiteral("the write did not end"));
+    return reportWrite(due);
+}
+
+// Every item the write is to send: the modified fields, then the due grid rows.
+std::vector<CliSession::DueItem> CliSession::dueItems() const
+{
+    std::vector<DueItem> due;
+    for (SingleField &field : shell_->model().fields()) {
+        if (field.state == FieldState::Modified)
+            due.push_back({field.code(), &field, nullptr, 0});
+    }
+    for (const auto &grid : shell_->model().grids()) {
+        for (int row = 1; row <= grid->rows(); ++row) {
+            if (rowDue(*grid, row))
+                due.push_back({rowWrite(*grid, row).code, nullptr, grid.get(), row});
+        }
+    }
+    return due;
+}
+
+// What the device confirmed, refused, or left unconfirmed, as the model has it after the run.
+int CliSession::reportWrite(const std::vector<DueItem> &due)
+{
+    int written = 0;
+    QStringList failures;
+    for (const DueItem &item : due) {
+        const bool refused = item.field && item.field->state == FieldState::Refused;
+        const bool pending = item.field ? item.field->state == FieldState::Modified : rowDue(*item.grid, item.row);
+        if (refused)
+            failures.append(item.code + QStringLiteral(" refused"));
+        else if (pending)
+            failures.append(item.code + QStringLiteral(" unconfirmed"));
+        else
+            ++written;
+    }
+    const qsizetype refused = failures.filter(QStringLiteral(" refused")).size();
+    out_ << "written " << written << ", refused " << refused << ", unconfirmed " << failures.size() - refused
+         << Qt::endl;
+    for (const QString &failure : failures)
+        out_ << failure << Qt::endl;
+    return failures.isEmpty() ? Ok : WriteIncomplete;
+}
+
+int CliSession::restoreDefaults()
+{
+    bool readBack = false;
+    QObject::connect(&shell_->readEngine(), &ReadEngine::readFinished, &shell_->readEngine(),
+                     [&readBack] { readBack = true; });
+    shell_->MIIDefecteClick();
+    if (!shell_->writeEngine().running())
+        return fail(NoDevice, QStringLiteral("the factory restore could not start"));
+    if (!waitFor([&readBack] { return readBack; }))
+        return fail(NoDevice, QStringLiteral("the device did not report its factory values restored"));
+    out_ << "factory values restored; configuration read back" << Qt::endl;
+    return Ok;
+}
+
+// Each frame is printed as the status screen has it once decoded, with the events it logged.
+int CliSession::status()
+{
+    int printed = 0;
+    QStringList events;
+    QObject::connect(&shell_->eventLog(), &DeviceEventLog::lineAdded, &shell_->eventLog(),
+                     [&events](const LogLine &line) { events.append(line.text); });
+    QObject::connect(&shell_->dispatcher(), &ReplyDispatcher::statusFrame, &shell_->dispatcher(), [&, this] {
+        if (printed >= options_.frames)
+            return;
+        const QJsonObject snapshot = statusSnapshot(shell_->statusScreen(), events);
+        out_ << (options_.json ? compact(snapshot) : statusLine(snapshot)) << Qt::endl;
+        events.clear();
+        ++printed;
+    });
+    if (!waitFor([&printed, this] { return printed >= options_.frames; }))
+        return fail(NoDevice, QStringLiteral("%1 of %2 status frames arrived").arg(printed).arg(options_.frames));
+    return Ok;
+}
+
+// Supervision is paused so that its polls do not mix with the command's replies.
+int CliSession::send()
+{
+    shell_->supervisor().stopSupervision();
+    const qsizetype before = received_.size();
+    shell_->channel().sendCommand(options_.text);
+    QElapsedTimer sinceReply;
+    sinceReply.start();
+    qsizetype replies = 0;
+    const bool quiet = waitFor([&] {
+        qsizetype now = 0;
+        for (qsizetype i = before; i < received_.size(); ++i)
+            now += isReply(received_.at(i)) ? 1 : 0;
+        if (now != replies) {
+            replies = now;
+            sinceReply.restart();
+        }
+        return sinceReply.hasExpired(replies == 0 ? kFirstReplyMs : kQuietMs);
+    });
+    for (qsizetype i = before; i < received_.size(); ++i) {
+        if (isReply(received_.at(i)))
+            out_ << received_.at(i) << Qt::endl;
+    }
+    if (!quiet || replies == 0)
+        return fail(NoDevice, QStringLiteral("no reply to %1").arg(options_.text));
+    return Ok;
+}
+
+bool CliSession::waitFor(const std::function<bool()> &done)
+{
+    while (!done()) {
+        if (linkLost_ || deadline_.hasExpired())
+            return false;
+        QEventLoop step;
+        QTimer::singleShot(kStepMs, &step, &QEventLoop::quit);
+        step.exec();
+    }
+    return true;
+}
+
+int CliSession::fail(int code, const QString &message)
+{
+    const QString why = linkLost_ ? QStringLiteral(" (the link to the device was lost)")
+                        : deadline_.hasExpired() ? QStringLiteral(" (timed out)")
+                                                 : QString();
+    err_ << "quelta-cli: " << message << why << Qt::endl;
+    return code;
+}
+
+// The trace's lines of the link: what was sent and what came back.
+void CliSession::traceLine(const QString &line)
+{
+    if (line.startsWith(kReceived)) {
+        const QString received = line.mid(kReceived.size()).trimmed();
+        received_.append(received);
+        if (options_.verbose)
+            err_ << "< " << received << Qt::endl;
+    } else if (options_.verbose && line.startsWith(kSent)) {
+        err_ << "> " << line << Qt::endl;
+    }
+}
+
+} // namespace quelta::cli

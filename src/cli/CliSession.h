@@ -1,0 +1,78 @@
+#pragma once
+
+#include "CliOptions.h"
+#include "CliPrompter.h"
+
+#include "app/InternetCheck.h"
+#include "app/Shell.h"
+
+#include <QDeadlineTimer>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace quelta::cli {
+
+// Exit codes, as scripts rely on them.
+enum ExitCode { Ok = 0, Usage = 1, NoDevice = 2, WriteIncomplete = 3, TemplateRejected = 4, AccessDenied = 5 };
+
+// One run of quelta-cli: the window's core on the given port, without a window. The device is
+// found and unlocked the way the window does it, then the command runs through the same engines.
+class CliSession
+{
+public:
+    CliSession(const CliOptions &options, QTextStream &out, QTextStream &err);
+
+    int run();
+
+private:
+    class NoInternet : public InternetCheck
+    {
+    public:
+        bool isOnline() override { return false; }
+    };
+
+    void startShell();
+    int connectDevice();
+    int unlock();
+    int identify();
+    int read();
+    int write();
+    int restoreDefaults();
+    int status();
+    int send();
+
+    struct DueItem
+    {
+        QString code;
+        SingleField *field; // a modified field, or
+        GridModel *grid;    // a due row of a grid
+        int row;
+    };
+    std::vector<DueItem> dueItems() const;
+    int reportWrite(const std::vector<DueItem> &due);
+
+    // Runs the event loop until done() or the run's deadline; false at the deadline or when the
+    // device's link was lost meanwhile.
+    bool waitFor(const std::function<bool()> &done);
+    bool readConfiguration();
+    int fail(int code, const QString &message);
+    void traceLine(const QString &line);
+
+    CliOptions options_;
+    QTextStream &out_;
+    QTextStream &err_;
+    CliPrompter prompter_;
+    NoInternet internet_;
+    QTemporaryDir settingsDir_; // the installer's own settings are not touched
+    std::unique_ptr<Shell> shell_;
+    QDeadlineTimer deadline_;
+    QStringList received_;       // reply lines, as the link delivered them
+    bool linkLost_ = false;
+};
+
+} // namespace quelta::cli
