@@ -5,6 +5,10 @@
 #include "mainwindow/ClickGesture.h"
 #include "mainwindow/StatusLamp.h"
 #include "pages/ProgrammingView.h"
+#include "status/LampPainter.h"
+#include "status/ServiceGestures.h"
+#include "status/StatusBarPanel.h"
+#include "status/StatusView.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -119,6 +123,8 @@ void TFPrincipalQueltaES::buildWidgets()
     buildStatusBar();
     buildMenus();
     retranslateUi();
+    new LampPainter(shell_.blinkEngine(), *this, this);
+    new ServiceGestures(shell_.serviceClicks(), *this, this);
 }
 
 QWidget *TFPrincipalQueltaES::buildButtonBar()
@@ -222,7 +228,7 @@ QWidget *TFPrincipalQueltaES::buildViews()
     programming->setContentsMargins(0, 0, 0, 0);
     programming->addWidget(programmingView_);
 
-    // Without a device the status view shows only its caption; the device panels replace it.
+    // Without a device the status view shows only its caption; the device's status screen replaces it.
     PEstatCaption_ = new QLabel(PEstat_);
     PEstatCaption_->setObjectName(QStringLiteral("PEstatCaption"));
     PEstatCaption_->setAlignment(Qt::AlignCenter);
@@ -230,11 +236,12 @@ QWidget *TFPrincipalQueltaES::buildViews()
     captionFont.setPointSizeF(captionFont.pointSizeF() * 2);
     captionFont.setBold(true);
     PEstatCaption_->setFont(captionFont);
-    deviceStatusPanels_ = new QWidget(PEstat_);
+    deviceStatusPanels_ = new StatusView(shell_, PEstat_);
     deviceStatusPanels_->setObjectName(QStringLiteral("deviceStatusPanels"));
     auto *estat = new QVBoxLayout(PEstat_);
+    estat->setContentsMargins(0, 0, 0, 0);
     estat->addWidget(PEstatCaption_);
-    estat->addWidget(deviceStatusPanels_);
+    estat->addWidget(deviceStatusPanels_, 1);
     estat->addWidget(buildAccessCodePrompt(), 0, Qt::AlignCenter);
     return views_;
 }
@@ -288,13 +295,14 @@ void TFPrincipalQueltaES::buildStatusBar()
     SBEstat_ = new QStatusBar(this);
     SBEstat_->setObjectName(QStringLiteral("SBEstat"));
     SBEstat_->setSizeGripEnabled(false);
+    SBEstat_->setFont(StatusBarPanel::panelFont(*SBEstat_));
     auto *strip = new QWidget(SBEstat_);
     strip->setFixedHeight(kStatusBarHeight);
     auto *row = new QHBoxLayout(strip);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
     for (std::size_t i = 0; i < statusPanels_.size(); ++i) {
-        auto *panel = new QLabel(strip);
+        auto *panel = new StatusBarPanel(strip);
         panel->setObjectName(QStringLiteral("SBEstatPanel%1").arg(i));
         panel->setFixedWidth(kPanelWidths.at(i));
         panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
@@ -302,8 +310,8 @@ void TFPrincipalQueltaES::buildStatusBar()
         statusPanels_.at(i) = panel;
     }
     row->addStretch(1);
-    // Panel 2's text starts clear of the fire-panel lamps at its left.
-    statusPanels_[2]->setIndent(2 * StatusLamp::kSize + 30);
+    // Panel 2's picture and text start clear of the fire-panel lamps at its left.
+    statusPanels_[2]->setIndent(StatusLamp::kSize + 30);
     SBEstat_->addWidget(strip, 1);
     setStatusBar(SBEstat_);
 
@@ -468,10 +476,13 @@ void TFPrincipalQueltaES::connectShell()
 
     const StatusBar &bar = shell_.statusBar();
     connect(&bar, &StatusBar::panelChanged, this, &TFPrincipalQueltaES::showStatusPanel);
+    connect(&shell_.statusScreen(), &StatusScreen::statusBarRedrawRequested, this,
+            &TFPrincipalQueltaES::SBEstatDrawPanel);
     connect(&bar, &StatusBar::progressChanged, this, &TFPrincipalQueltaES::showProgress);
     connect(&bar, &StatusBar::busyChanged, this, &TFPrincipalQueltaES::showBusy);
     for (int i = 0; i < int(statusPanels_.size()); ++i)
         statusPanels_.at(static_cast<size_t>(i))->setText(bar.panel(i));
+    SBEstatDrawPanel();
 
     const LinkSupervisor &supervisor = shell_.supervisor();
     connect(&supervisor, &LinkSupervisor::connectionEstablished, this, &TFPrincipalQueltaES::showConnectionEstablished);
@@ -489,8 +500,21 @@ void TFPrincipalQueltaES::connectShell()
 void TFPrincipalQueltaES::showStatusPanel(int index, const QString &text)
 {
     statusPanels_.at(static_cast<size_t>(index))->setText(text);
+    SBEstatDrawPanel();
     if (index == 0)
         placeStatusBarItems();
+}
+
+// The panels take the core's look: background, picture and text; panel 2 also shows or hides the
+// fire-panel link lamps.
+void TFPrincipalQueltaES::SBEstatDrawPanel()
+{
+    const StatusScreen &screen = shell_.statusScreen();
+    for (int i = 0; i < int(statusPanels_.size()); ++i)
+        statusPanels_.at(static_cast<size_t>(i))->setLook(screen.SBEstatDrawPanel(i));
+    const bool panelLink = screen.SBEstatDrawPanel(2).panelLinkIndicators;
+    ComLedRXAgui_->setVisible(panelLink);
+    ComLedTXAgui_->setVisible(panelLink);
 }
 
 void TFPrincipalQueltaES::showProgress(bool visible, int percent)

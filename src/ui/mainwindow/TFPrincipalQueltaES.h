@@ -28,6 +28,7 @@ namespace quelta::ui {
 
 class ClickGesture;
 class ProgrammingView;
+class StatusBarPanel;
 class StatusLamp;
 
 // The main window: the left button bar that chooses the view, the link strip on top, the views,
@@ -97,6 +98,7 @@ private:
     void checkLanguageItem(const QString &storedName);
     void showProgressPercent(int value);
     void showStatusPanel(int index, const QString &text);
+    void SBEstatDrawPanel();
     void showProgress(bool visible, int percent);
     void showBusy(bool busy);
     void paintLamps();
@@ -154,7 +156,7 @@ private:
     QLineEdit *ECodiDesbloqueig_ = nullptr;
 
     QStatusBar *SBEstat_ = nullptr;
-    std::array<QLabel *, 3> statusPanels_{};
+    std::array<StatusBarPanel *, 3> statusPanels_{};
     QProgressBar *PBEstat_ = nullptr;
     QLabel *LEstat_ = nullptr;
     StatusLamp *ComLedRX_ = nullptr;

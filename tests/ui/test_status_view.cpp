@@ -1,0 +1,274 @@
+#include "mainwindow/TFPrincipalQueltaES.h"
+
+#include "FakeInternet.h"
+#include "ScriptedPrompter.h"
+#include "SimulatedDevice.h"
+#include "app/Shell.h"
+#include "status/GaugeView.h"
+#include "status/StatusBarPanel.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace quelta;
+using quelta::ui::TFPrincipalQueltaES;
+
+namespace {
+
+const QColor kRed(255, 0, 0);
+const QColor kGreen(0, 128, 0);
+const QColor kLime(0, 255, 0);
+const QColor kWhite(255, 255, 255);
+const QColor kPaleRed(255, 176, 176);
+
+// The window over a shell with no device; the test hands status frames to the decoder as the
+// dispatcher does.
+struct Window
+{
+    QTemporaryDir dir;
+    test::ScriptedPrompter prompter;
+    test::FakeInternet internet;
+    Shell shell{prompter, internet, std::make_unique<QSettings>(dir.filePath(QStringLiteral("s.ini")), QSettings::IniFormat),
+                dir.filePath(QStringLiteral("quelta"))};
+    TFPrincipalQueltaES window{shell};
+
+    template <typename T = QWidget>
+    T *find(const QString &name) const
+    {
+        return window.findChild<T *>(name);
+    }
+
+    void frame(const QString &text)
+    {
+        shell.link().StrCom = text;
+        shell.statusDecoder().Llegir_In();
+    }
+
+    // The status screen on view, as with a device connected.
+    void showStatusScreen()
+    {
+        window.resize(1200, 780);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        find(QStringLiteral("PEstatCaption"))->hide();
+        find(QStringLiteral("deviceStatusPanels"))->show();
+        QCoreApplication::processEvents();
+    }
+};
+
+QColor background(const QWidget *widget)
+{
+    return widget->palette().color(QPalette::Window);
+}
+
+QColor foreground(const QWidget *widget)
+{
+    return widget->palette().color(QPalette::WindowText);
+}
+
+// The colour of the log's last line, as the document holds it.
+QColor lastLogLineColour(const QTextEdit *log)
+{
+    const QTextBlock block = log->document()->lastBlock();
+    return block.begin().fragment().charFormat().foreground().color();
+}
+
+} // namespace
+
+class TestStatusView : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Each input box shows its name from section "3" and its state from section "2"; a box that
+    // loses its state fades.
+    void inputAndOutputBoxesShowTheFrame()
+    {
+        Window w;
+        QVERIFY(w.window.created());
+        w.frame(QStringLiteral("{#3Puerta|Ventana|||||||||||||||#4Sirena|Luz|Rele|Aux#2"
+                               "10||||:|:::|:::||}"));
+        auto *door = w.find<QLabel>(QStringLiteral("EE1"));
+        auto *window = w.find<QLabel>(QStringLiteral("EE2"));
+        QCOMPARE(door->text(), QStringLiteral("Puerta"));
+        QCOMPARE(background(door), kRed);
+        QCOMPARE(foreground(door), kWhite);
+        QCOMPARE(window->text(), QStringLiteral("Ventana"));
+        QCOMPARE(background(window), kGreen);
+        QCOMPARE(w.find<QLabel>(QStringLiteral("ES2"))->text(), QStringLiteral("Luz"));
+
+        w.frame(QStringLiteral("{#2 0||||:|:::|:::||}"));
+        QCOMPARE(background(door), kPaleRed);
+        QVERIFY(foreground(door) != kWhite);
+        QCOMPARE(background(window), kGreen);
+    }
+
+    void linkBoxesAndCoversFollowTheLinkStates_data()
+    {
+        QTest::addColumn<QString>("links");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QColor>("colour");
+        QTest::addColumn<bool>("bold");
+        QTest::newRow("GPRS at the receiver") << "6001" << "REGPRS" << " GPRS: CONECTADO A RECEPTORA" << kLime << false;
+        QTest::newRow("ADSL off, bold on silver")
+            << "0001" << "READSL" << " ADSL: DESACTIVADO" << QColor(192, 192, 192) << true;
+        QTest::newRow("COM panel connected") << "0031" << "RECOM" << " COM: BC600 CONECTADA" << kLime << false;
+    }
+
+    void linkBoxesAndCoversFollowTheLinkStates()
+    {
+        QFETCH(QString, links);
+        QFETCH(QString, box);
+        QFETCH(QString, line);
+        QFETCH(QColor, colour);
+        QFETCH(bool, bold);
+        Window w;
+        w.shell.link().central = QStringLiteral("bc600");
+        w.frame(QStringLiteral("{#2||%1|:|:::|:::||}").arg(links));
+        auto *label = w.find<QLabel>(box);
+        QCOMPARE(label->text(), line);
+        QCOMPARE(background(label), colour);
+        QCOMPARE(label->font().bold(), bold);
+        QCOMPARE(foreground(label), QColor(0, 0, 0));
+    }
+
+    // E/S "F": the boxes go and both covers say so; COM connected paints status panel 2 olive with
+    // the panel's name and brings its lamps.
+    void coversAndStatusBarFollowTheCore()
+    {
+        Window w;
+        w.showStatusScreen();
+        w.shell.link().central = QStringLiteral("BC600");
+        w.frame(QStringLiteral("{#2||003F|:|:::|:::||}"));
+        QVERIFY(!w.find(QStringLiteral("PESActivades"))->isVisible());
+        auto *inputsCover = w.find<QLabel>(QStringLiteral("PEntradesNoDisp"));
+        QVERIFY(inputsCover->isVisible());
+        QCOMPARE(inputsCover->text(), QStringLiteral("NO DISPONIBLE"));
+        QVERIFY(w.find(QStringLiteral("PSortidesNoDisp"))->isVisible());
+        QVERIFY(inputsCover->geometry().contains(w.find(QStringLiteral("EE16"))->geometry().center()
+                                                 + w.find(QStringLiteral("EE16"))->parentWidget()->mapTo(
+                                                     inputsCover->parentWidget(), QPoint())));
+
+        auto *panel = w.find<ui::StatusBarPanel>(QStringLiteral("SBEstatPanel2"));
+        QCOMPARE(panel->background(), QColor(0x95, 0x95, 0x00));
+        QCOMPARE(panel->drawnText(), QStringLiteral("  Quelta            BC600"));
+        QVERIFY(w.find(QStringLiteral("ComLedRXAgui"))->isVisible());
+        const QImage drawn = panel->grab().toImage();
+        QCOMPARE(drawn.pixelColor(panel->width() / 2, 3), QColor(0x95, 0x95, 0x00));
+    }
+
+    // Power raw 0x64 is 12.3 V at 12 on a scale of 30; a tamper trigger of 0xFF puts its marker at
+    // the gauge's right end with "100%".
+    void gaugesShowLevelsAndMarkers()
+    {
+        Window w;
+        w.frame(QStringLiteral("{#2|||:|1:80:FF:3C|1:64:C8:50||}"));
+        auto *power = w.find<QProgressBar>(QStringLiteral("GAlimentacio"));
+        QCOMPARE(power->maximum(), 30);
+        QCOMPARE(power->value(), 12);
+        QCOMPARE(power->palette().color(QPalette::Highlight), kLime);
+        QCOMPARE(w.find<QLabel>(QStringLiteral("LVAlim"))->text(), QStringLiteral("12.3 V"));
+
+        auto *tamper = w.find<QProgressBar>(QStringLiteral("GTamper"));
+        auto *trigger = w.find<QFrame>(QStringLiteral("STamperDisp"));
+        QCOMPARE(tamper->value(), 0x80);
+        QCOMPARE(trigger->geometry().center().x(), tamper->x() + 150);
+        QCOMPARE(w.find<QLabel>(QStringLiteral("LTamperDisp"))->text(), QStringLiteral("100%"));
+        QCOMPARE(w.find<QLabel>(QStringLiteral("LTamperDisp"))->x(), tamper->x() + 150 - 10);
+    }
+
+    // Filtered, 8260 is red and 8261 hidden; the log follows its end until paused.
+    void eventLogShowsColouredLinesAndFollowsItsEnd()
+    {
+        Window w;
+        w.showStatusScreen();
+        auto *log = w.find<QTextEdit>(QStringLiteral("REQuelta"));
+        w.frame(QStringLiteral("{#8260:}"));
+        w.frame(QStringLiteral("{#8261:}"));
+        QCOMPARE(log->document()->blockCount(), 1);
+        QVERIFY(log->document()->lastBlock().text().contains(QStringLiteral("Error al actualizar el tiempo")));
+        QCOMPARE(lastLogLineColour(log), kRed);
+
+        for (int i = 0; i < 60; ++i)
+            w.frame(QStringLiteral("{#dtrace %1}").arg(i));
+        QScrollBar *bar = log->verticalScrollBar();
+        QVERIFY(bar->maximum() > 0);
+        QCOMPARE(bar->value(), bar->maximum());
+
+        w.find<QToolButton>(QStringLiteral("BPara"))->click();
+        bar->setValue(0);
+        w.frame(QStringLiteral("{#dtrace more}"));
+        QCOMPARE(bar->value(), 0);
+        QVERIFY(log->document()->lastBlock().text().endsWith(QStringLiteral("trace more")));
+
+        w.find<QToolButton>(QStringLiteral("BEsborra"))->click();
+        QVERIFY(log->document()->isEmpty());
+    }
+
+    // The eleventh click on "ESTADO GENERAL" reveals the all-codes button, and with it 8261 shows.
+    void serviceClicksRevealTheAllCodesButton()
+    {
+        Window w;
+        w.showStatusScreen();
+        auto *heading = w.find<QLabel>(QStringLiteral("LEstatQuelta"));
+        auto *all = w.find<QToolButton>(QStringLiteral("BTot"));
+        for (int i = 0; i < 10; ++i)
+            QTest::mouseClick(heading, Qt::LeftButton);
+        QVERIFY(!all->isVisible());
+        QTest::mouseClick(heading, Qt::LeftButton);
+        QVERIFY(all->isVisible());
+
+        all->click();
+        w.frame(QStringLiteral("{#8261:}"));
+        auto *log = w.find<QTextEdit>(QStringLiteral("REQuelta"));
+        QVERIFY(log->document()->lastBlock().text().contains(QStringLiteral("8261: ")));
+    }
+
+    void dateAndTimeFollowSectionZero()
+    {
+        Window w;
+        auto *memo = w.find<QPlainTextEdit>(QStringLiteral("MDataHora"));
+        QCOMPARE(memo->toPlainText(), StatusScreen::kNoDate);
+        w.frame(QStringLiteral("{#0010225143000+01}"));
+        QCOMPARE(memo->toPlainText(), QStringLiteral("Fecha: 01/02/25     Hora: 14:30"));
+    }
+
+    // A click on a green output box, confirmed, triggers the output on the device, whose next
+    // frame paints the box red.
+    void clickingAnOutputTogglesItOnTheDevice()
+    {
+        test::SimulatedDevice device;
+        QVERIFY(device.start());
+        QTemporaryDir dir;
+        test::ScriptedPrompter prompter;
+        test::FakeInternet internet;
+        Shell shell(prompter, internet,
+                    std::make_unique<QSettings>(dir.filePath(QStringLiteral("s.ini")), QSettings::IniFormat),
+                    dir.filePath(QStringLiteral("quelta")));
+        shell.setPortForThisRun(device.portPath());
+        shell.supervisor().setTimeDivisor(10);
+        TFPrincipalQueltaES window(shell);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        auto *output = window.findChild<QLabel *>(QStringLiteral("ES1"));
+        QTRY_VERIFY_WITH_TIMEOUT(output->isVisible() && background(output) == kGreen, 8000);
+        prompter.answers = {DialogResult::Yes};
+        QTest::mouseClick(output, Qt::LeftButton);
+        QVERIFY(!prompter.asked.isEmpty());
+        QVERIFY(prompter.asked.last().message.contains(QStringLiteral(" Se cambiará el estado de la salida ")));
+        QTRY_COMPARE_WITH_TIMEOUT(background(output), kRed, 5000);
+    }
+};
+
+QTEST_MAIN(TestStatusView)
+#include "test_status_view.moc"
