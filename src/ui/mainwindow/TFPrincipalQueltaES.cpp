@@ -13,6 +13,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -184,6 +185,10 @@ QWidget *TFPrincipalQueltaES::buildLinkStrip()
     usb->addWidget(portCaption);
     usb->addWidget(CCBPort_);
     usb->addStretch(1);
+    PRes_ = new QLabel(PUSB_);
+    PRes_->setObjectName(QStringLiteral("PRes"));
+    PRes_->hide();
+    usb->addWidget(PRes_);
 
     PIP_ = new QFrame(linkStrip_);
     PIP_->setObjectName(QStringLiteral("PIP"));
@@ -386,8 +391,12 @@ void TFPrincipalQueltaES::buildMenus()
     MIIGravar_ = addMenuItem(programacio, "MIIGravar", QT_TR_NOOP("Programar el circuito"));
     MIIGravar_->setEnabled(false);
     connect(MIIGravar_, &QAction::triggered, this, [this] { shell_.writeEngine().BBGravarClick(); });
-    addMenuItem(programacio, "MIICrearplantilla", QT_TR_NOOP("Guardar plantilla"))->setEnabled(false);
-    addMenuItem(programacio, "MIIImportarPlantilla", QT_TR_NOOP("Importar datos de plantilla"))->setEnabled(false);
+    MIICrearplantilla_ = addMenuItem(programacio, "MIICrearplantilla", QT_TR_NOOP("Guardar plantilla"));
+    MIICrearplantilla_->setEnabled(false);
+    connect(MIICrearplantilla_, &QAction::triggered, this, &TFPrincipalQueltaES::MIICrearplantillaClick);
+    MIIImportarPlantilla_ = addMenuItem(programacio, "MIIImportarPlantilla", QT_TR_NOOP("Importar datos de plantilla"));
+    MIIImportarPlantilla_->setEnabled(false);
+    connect(MIIImportarPlantilla_, &QAction::triggered, this, &TFPrincipalQueltaES::MIIImportarPlantillaClick);
     MIIDefecte_ = addMenuItem(programacio, "MIIDefecte", QT_TR_NOOP("Restaurar los valores de fábrica"));
     MIIDefecte_->setEnabled(false);
     connect(MIIDefecte_, &QAction::triggered, this, [this] { shell_.MIIDefecteClick(); });
@@ -471,6 +480,7 @@ void TFPrincipalQueltaES::connectShell()
     connect(&shell_, &Shell::languageChanged, this, &TFPrincipalQueltaES::checkLanguageItem);
     connect(&shell_, &Shell::localLinkSelected, this, &TFPrincipalQueltaES::showLocalLink);
     connect(&shell_, &Shell::programmingViewShown, this, [this] { bringToFront(View::Programacio); });
+    connect(&shell_.templates(), &Templates::resultTextChanged, this, &TFPrincipalQueltaES::showResult);
     connect(&shell_, &Shell::fieldsCleared, this, [this] { setTransferCommandsEnabled(false); });
     setCloudFunctionsEnabled(shell_.cloudFunctionsEnabled());
 
@@ -725,6 +735,34 @@ void TFPrincipalQueltaES::setTransferCommandsEnabled(bool enabled)
     MIIGravar_->setEnabled(enabled);
     MIIDefecte_->setEnabled(enabled);
     programmingView_->setTransferEnabled(enabled);
+    // Templates stay available once a device was found: they work on the editors, not the device.
+    if (enabled) {
+        MIICrearplantilla_->setEnabled(true);
+        MIIImportarPlantilla_->setEnabled(true);
+    }
+}
+
+// The file dialogs are the commands' choosers; the core asks its own questions around them.
+void TFPrincipalQueltaES::MIICrearplantillaClick()
+{
+    shell_.templates().MIICrearplantillaClick([this] {
+        return QFileDialog::getSaveFileName(this, QString(), QString(), tr("Plantilla") + QStringLiteral(" (*.pla)"),
+                                            nullptr, QFileDialog::DontConfirmOverwrite);
+    });
+}
+
+void TFPrincipalQueltaES::MIIImportarPlantillaClick()
+{
+    shell_.templates().MIIImportarPlantillaClick([this] {
+        return QFileDialog::getOpenFileName(this, QString(), QString(), tr("Plantilla") + QStringLiteral(" (*.pla)"));
+    });
+}
+
+// The result strip names the loaded template; empty, it goes away.
+void TFPrincipalQueltaES::showResult(const QString &text)
+{
+    PRes_->setText(text);
+    PRes_->setVisible(!text.isEmpty());
 }
 
 // A full write keeps the installer on the programming view until it ends.

@@ -111,6 +111,9 @@ private:
     void setOtherCommandsEnabled(bool enabled);
 
     void BBProgClick();
+    void MIICrearplantillaClick();
+    void MIIImportarPlantillaClick();
+    void showResult(const QString &text);
     void BBBuscarClick();
     void BBMapaClick();
     void BBActualitzarClick();
@@ -168,6 +171,9 @@ private:
     QAction *MIILlegir_ = nullptr;
     QAction *MIIGravar_ = nullptr;
     QAction *MIIDefecte_ = nullptr;
+    QAction *MIICrearplantilla_ = nullptr;
+    QAction *MIIImportarPlantilla_ = nullptr;
+    QLabel *PRes_ = nullptr;
     QAction *MIIComunicacioLocal_ = nullptr;
     QActionGroup *languageItems_ = nullptr;
     ClickGesture *consoleGesture_ = nullptr;
