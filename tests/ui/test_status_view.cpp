@@ -9,6 +9,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QScrollBar>
@@ -231,6 +232,29 @@ private slots:
         w.frame(QStringLiteral("{#8261:}"));
         auto *log = w.find<QTextEdit>(QStringLiteral("REQuelta"));
         QVERIFY(log->document()->lastBlock().text().contains(QStringLiteral("8261: ")));
+    }
+
+    // Eleven clicks on a programming page's caption open its read-only field for typing.
+    void serviceClicksOpenTheReadOnlyFields_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("MAC address") << "LMac" << "EMAC";
+        QTest::newRow("panel type") << "LCentral" << "ECentral";
+        QTest::newRow("time zone caption") << "LFranjaHoraria" << "ECentral";
+    }
+
+    void serviceClicksOpenTheReadOnlyFields()
+    {
+        QFETCH(QString, caption);
+        QFETCH(QString, field);
+        Window w;
+        auto *label = w.find<QLabel>(caption);
+        auto *edit = w.find<QLineEdit>(field);
+        QVERIFY(label && edit && edit->isReadOnly());
+        for (int i = 0; i < 11; ++i)
+            QTest::mouseClick(label, Qt::LeftButton);
+        QVERIFY(!edit->isReadOnly());
     }
 
     void dateAndTimeFollowSectionZero()

@@ -138,6 +138,8 @@ QWidget *PageBuilder::buildGroup(const Group &group, QWidget *parent)
         const int column = 2 * (placed % group.fieldColumns);
         if (control.caption && binding->kind != FieldKind::CheckBox) {
             auto *label = new QLabel(box);
+            if (control.captionName)
+                label->setObjectName(QLatin1String(control.captionName));
             captions_.add([label](const QString &text) { label->setText(text); }, control.caption);
             fields->addWidget(label, row, column);
         }

@@ -13,6 +13,7 @@ struct Control
 {
     const char *name;
     const char *caption = nullptr;
+    const char *captionName = nullptr; // the caption label's own name, where a gesture listens on it
 };
 
 // A framed group of controls at a cell of its panel's grid layout. Fields are laid out first,
