@@ -3,6 +3,7 @@
 // zone list into the model costs.
 
 #include "ShellHarness.h"
+#include "StreamBytes.h"
 #include "SimulatedDevice.h"
 
 #include "model/ParameterDictionary.h"
@@ -14,15 +15,14 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <functional>
 
 using namespace quelta;
+using namespace quelta::bench;
 
 namespace {
 
-constexpr double kWireBytesPerSecond = 11520.0; // 115200 baud, 8N1
 constexpr double kInfWaitSeconds = 1.0;         // the wait after "inf" before the stream is asked for
 constexpr int kZones = 1023;
 constexpr int kStoreRuns = 5;
@@ -48,41 +48,6 @@ bool waitUntil(const std::function<bool()> &done, int timeoutMs)
     if (!done())
         loop.exec();
     return done();
-}
-
-// One line of the stream: "+CODE:value" with a four-digit hexadecimal code.
-struct StreamLine
-{
-    QByteArray code;
-    QByteArray value;
-};
-
-bool isHexCode(QByteArrayView code)
-{
-    return code.size() == 4
-        && std::all_of(code.begin(), code.end(), [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); });
-}
-
-// The bytes of the stream's lines (terminators included) among everything received after "Xxxx"
-// went out; other replies (the answer to "inf", the tool's polls) are not part of it.
-qsizetype streamBytes(const QByteArray &received, QList<StreamLine> &lines)
-{
-    qsizetype bytes = 0;
-    for (const QByteArray &piece : received.split('\r')) {
-        const qsizetype plus = piece.indexOf('+');
-        if (plus < 0)
-            continue;
-        const QByteArray line = piece.mid(plus);
-        if (line.startsWith("+Xxxx:Ok")) {
-            bytes += line.size() + 1;
-            break;
-        }
-        if (line.size() > 5 && line.at(5) == ':' && isHexCode(QByteArrayView(line).sliced(1, 4))) {
-            bytes += line.size() + 1;
-            lines.append({line.mid(1, 4), line.mid(6)});
-        }
-    }
-    return bytes;
 }
 
 double medianMs(QList<qint64> nanoseconds)

@@ -12,12 +12,15 @@
 #include <QJsonObject>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace quelta::cli {
 namespace {
 
 constexpr int kStepMs = 20;
 constexpr int kFirstReplyMs = 3000;  // a command's first reply, or the stream's answer
 constexpr int kQuietMs = 1000;       // no further reply for this long: the command is answered
+constexpr int kSettledMs = 200;      // no reply for this long after the session's start: all are in
 const QLatin1String kSent("qz+");
 const QLatin1String kReceived("ComPortRx --> : ");
 const qsizetype kTimeStamp = QStringLiteral("hh:mm:ss.zzz ").size();
@@ -50,6 +53,7 @@ int CliSession::run()
         return failed;
     if (const int failed = unlock(); failed != Ok)
         return failed;
+    waitForQuietLink();
     switch (options_.command) {
     case Command::Identify: return identify();
     case Command::Read: return read();
@@ -69,6 +73,7 @@ void CliSession::startShell()
                                                                  QSettings::IniFormat),
                                      QCoreApplication::applicationFilePath());
     shell_->setPortForThisRun(options_.port);
+    shell_->supervisor().setSettlingPauses(false);
     QObject::connect(&shell_->trace(), &DiagnosticTrace::lineAdded, &shell_->trace(),
                      [this](const QString &line) { traceLine(line.mid(kTimeStamp)); });
     QObject::connect(&shell_->supervisor(), &LinkSupervisor::connectionEnded, &shell_->supervisor(),
@@ -257,6 +262,7 @@ int CliSession::status()
 int CliSession::send()
 {
     shell_->supervisor().stopSupervision();
+    waitForQuietLink(); // a poll already sent is answered before the command goes
     const qsizetype before = received_.size();
     shell_->channel().sendCommand(options_.text);
     QElapsedTimer sinceReply;
@@ -279,6 +285,23 @@ int CliSession::send()
     if (!quiet || replies == 0)
         return fail(NoDevice, QStringLiteral("no reply to %1").arg(options_.text));
     return Ok;
+}
+
+// The answers to the commands that established the session are all in, as they are by the time
+// an installer clicks: a transfer then meets only its own replies.
+void CliSession::waitForQuietLink()
+{
+    QElapsedTimer sinceReply;
+    sinceReply.start();
+    qsizetype replies = -1;
+    waitFor([&] {
+        const auto now = std::count_if(received_.cbegin(), received_.cend(), isReply);
+        if (now != replies) {
+            replies = now;
+            sinceReply.restart();
+        }
+        return sinceReply.hasExpired(kSettledMs);
+    });
 }
 
 bool CliSession::waitFor(const std::function<bool()> &done)

@@ -59,6 +59,7 @@ private:
     // Runs the event loop until done() or the run's deadline; false at the deadline or when the
     // device's link was lost meanwhile.
     bool waitFor(const std::function<bool()> &done);
+    void waitForQuietLink();
     bool readConfiguration();
     int fail(int code, const QString &message);
     void traceLine(const QString &line);

@@ -269,6 +269,32 @@ private slots:
         QCOMPARE(shell.model().grid(u"SGLlistatZonesAgui")->text(1, 2), QString());
     }
 
+    // The answer to a poll still on its way when the whole read starts arrives within the stream:
+    // supervision stays out of it, and the read ends normally.
+    void wholeReadWithAPollAnswerInFlight()
+    {
+        ReadFixture f;
+        Shell &shell = f.connect({QStringLiteral("--config"), test::SimulatedDevice::config(QStringLiteral("aesa.json"))});
+        QTRY_VERIFY_WITH_TIMEOUT(connected(shell), 5000);
+        waitForQuietLink(f, shell);
+        if (QTest::currentTestFailed())
+            return;
+
+        f.log.append(QStringLiteral("* start"));
+        shell.channel().sendCommand(QStringLiteral("vEr"));
+        shell.channel().sendCommand(QStringLiteral("Inf"));
+        shell.BBProgClick();
+        QTRY_VERIFY_WITH_TIMEOUT(f.indexOf(QStringLiteral("* end")) > 0, 10000);
+
+        const qsizetype stream = f.indexOf(QStringLiteral("> Xxxx"));
+        const qsizetype streamEnd = f.indexOf(QStringLiteral("< +Xxxx:Ok"));
+        QVERIFY(stream > 0 && streamEnd > stream);
+        QCOMPARE(f.log.mid(stream, streamEnd - stream).filter(QRegularExpression(QStringLiteral("^> "))),
+                 QStringList{QStringLiteral("> Xxxx")});
+        QVERIFY(shell.readEngine().progllegida());
+        QVERIFY(connected(shell));
+    }
+
     void pageRead_data()
     {
         QTest::addColumn<QString>("config");

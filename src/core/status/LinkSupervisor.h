@@ -57,6 +57,10 @@ public:
 
     // Tests shorten every interval and wait by this factor.
     void setTimeDivisor(int divisor);
+    // The pauses between the commands that establish a session and restart the stream. They hold
+    // the window still while the device catches up; the headless front end, which reacts to the
+    // answers themselves, goes without them.
+    void setSettlingPauses(bool on) { settlingPauses_ = on; }
 
 signals:
     void identityChanged();                     // firmware, identifier, hardware or panel type learnt
@@ -99,6 +103,7 @@ private:
     std::function<QString()> windowTitle_;
     QList<const QTimer *> transferTimers_;
     int timeDivisor_ = 1;
+    bool settlingPauses_ = true;
 };
 
 } // namespace quelta

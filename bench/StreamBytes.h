@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+
+#include <algorithm>
+#include <cctype>
+
+namespace quelta::bench {
+
+inline constexpr double kWireBytesPerSecond = 11520.0; // 115200 baud, 8N1
+
+// One line of the stream: "+CODE:value" with a four-digit hexadecimal code.
+struct StreamLine
+{
+    QByteArray code;
+    QByteArray value;
+};
+
+inline bool isHexCode(QByteArrayView code)
+{
+    return code.size() == 4
+        && std::all_of(code.begin(), code.end(), [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); });
+}
+
+// The bytes of the stream's lines (terminators included) among everything received after "Xxxx"
+// went out; other replies (the answer to "inf", the tool's polls) are not part of it.
+inline qsizetype streamBytes(const QByteArray &received, QList<StreamLine> &lines)
+{
+    qsizetype bytes = 0;
+    for (const QByteArray &piece : received.split('\r')) {
+        const qsizetype plus = piece.indexOf('+');
+        if (plus < 0)
+            continue;
+        const QByteArray line = piece.mid(plus);
+        if (line.startsWith("+Xxxx:Ok")) {
+            bytes += line.size() + 1;
+            break;
+        }
+        if (line.size() > 5 && line.at(5) == ':' && isHexCode(QByteArrayView(line).sliced(1, 4))) {
+            bytes += line.size() + 1;
+            lines.append({line.mid(1, 4), line.mid(6)});
+        }
+    }
+    return bytes;
+}
+
+} // namespace quelta::bench
