@@ -197,6 +197,10 @@ private slots:
         auto *port = h.find<QWidget>(QStringLiteral("CCBPort"));
         QCOMPARE(port->toolTip(), QStringLiteral("Puerto USB\nPuerto de comunicación de este programa con el circuito Quelta"));
         QCOMPARE(port->toolTipDuration(), 10000);
+        // A bound control names its parameter, as the model numbers it.
+        auto *company = h.find<QWidget>(QStringLiteral("EProgEmpresa"));
+        QVERIFY(company->toolTip().startsWith(QStringLiteral("Identificación\nNombre de la empresa instaladora")));
+        QVERIFY(company->toolTip().endsWith(QStringLiteral("Parámetro : 102")));
     }
 
     void offlineStart()

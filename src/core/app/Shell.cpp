@@ -27,6 +27,7 @@ Shell::Shell(Prompter &prompter, InternetCheck &internet, std::unique_ptr<QSetti
                      [this] { return online_; })
     , serviceClicks_(eventLog_, model_)
 {
+    templates_.setHintSource([this](const QString &name) { return hints_.hint(name); });
     connectLink();
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/DiagnosticTrace.h"
 #include "app/FormatSettings.h"
+#include "app/Hints.h"
 #include "app/Languages.h"
 #include "app/NamedStrings.h"
 #include "app/PcData.h"
@@ -106,6 +107,7 @@ public:
     LinkSupervisor &supervisor() { return supervisor_; }
     ProgrammingLock &lock() { return lock_; }
     ConfigurationModel &model() { return model_; }
+    const Hints &hints() const { return hints_; }
     ReadEngine &readEngine() { return readEngine_; }
     WriteEngine &writeEngine() { return writeEngine_; }
     Templates &templates() { return templates_; }
@@ -149,6 +151,7 @@ private:
     LinkSupervisor supervisor_;
     ProgrammingLock lock_;
     ConfigurationModel model_;
+    Hints hints_{model_};
     ReadEngine readEngine_;
     WriteEngine writeEngine_;
     Templates templates_;

@@ -90,6 +90,7 @@ TFPrincipalQueltaES::TFPrincipalQueltaES(Shell &shell, QWidget *parent)
     setWindowTitle(shell_.Titol());
     if (!shell_.loadDictionaries())
         return;
+    InicialitzaHint();
     shell_.Esborra_Camps();
 
     shell_.startLink();
@@ -178,8 +179,6 @@ QWidget *TFPrincipalQueltaES::buildLinkStrip()
     CCBPort_->setEditable(true);
     CCBPort_->setInsertPolicy(QComboBox::NoInsert);
     CCBPort_->installEventFilter(this);
-    registerCaption([this](const QString &text) { setHint(CCBPort_, text); },
-                    QT_TR_NOOP("Puerto USB\r\nPuerto de comunicación de este programa con el circuito Quelta"));
     connect(CCBPort_, &QComboBox::textActivated, this, &TFPrincipalQueltaES::CCBPortChange);
     auto *usb = new QHBoxLayout(PUSB_);
     usb->addWidget(portCaption);
@@ -466,10 +465,15 @@ void TFPrincipalQueltaES::retranslateUi()
         caption.apply(tr(caption.source));
 }
 
-void TFPrincipalQueltaES::setHint(QWidget *widget, const QString &hint)
+// Every control's explanation as its tooltip, in the language now chosen.
+void TFPrincipalQueltaES::InicialitzaHint()
 {
-    widget->setToolTip(QString(hint).replace(QLatin1String("\r\n"), QLatin1String("\n")));
-    widget->setToolTipDuration(kHintDurationMs);
+    shell_.hints().InicialitzaHint([this](const QString &name, const QString &hint) {
+        if (auto *widget = findChild<QWidget *>(name)) {
+            widget->setToolTip(QString(hint).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+            widget->setToolTipDuration(kHintDurationMs);
+        }
+    });
 }
 
 void TFPrincipalQueltaES::connectShell()
@@ -670,6 +674,7 @@ void TFPrincipalQueltaES::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
         retranslateUi();
+        InicialitzaHint();
         placeStatusBarItems();
     }
     QMainWindow::changeEvent(event);

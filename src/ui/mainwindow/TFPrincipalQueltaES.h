@@ -51,7 +51,7 @@ public:
     void placeStatusBarItems();
 
     // Places a hint and keeps it up for 10 s; "\r\n" in the program's texts breaks the line.
-    static void setHint(QWidget *widget, const QString &hint);
+    void InicialitzaHint();
 
 signals:
     // Eleven clicks on the menu bar's blank first item.
