@@ -103,6 +103,20 @@ private slots:
         QVERIFY(run.err.contains(QLatin1String("/dev/quelta-unplugged")));
     }
 
+    // The device's port goes away in the middle of a read: the link is lost, nothing is written.
+    void aPortThatVanishesDuringARead()
+    {
+        QTemporaryDir dir;
+        test::SimulatedDevice device;
+        QVERIFY(device.start({QStringLiteral("--config"), test::SimulatedDevice::config(QStringLiteral("aesa.json")),
+                              QStringLiteral("--fault"), QStringLiteral("vanish:2500")}));
+        const QString file = dir.filePath(QStringLiteral("lost.pla"));
+        const CliRun run = runCli({QStringLiteral("--port"), device.portPath(), QStringLiteral("--timeout"),
+                                   QStringLiteral("20"), QStringLiteral("read"), QStringLiteral("-o"), file});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(!QFile::exists(file));
+    }
+
     void sendPrintsTheReply()
     {
         test::SimulatedDevice device;
