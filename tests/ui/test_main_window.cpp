@@ -1,7 +1,6 @@
 #include "mainwindow/TFPrincipalQueltaES.h"
 
-#include "FakeInternet.h"
-#include "ScriptedPrompter.h"
+#include "WindowFixture.h"
 #include "app/Shell.h"
 #include "dialogs/MessageDialogs.h"
 #include "mainwindow/StatusLamp.h"
@@ -27,22 +26,9 @@ Q_DECLARE_METATYPE(quelta::View)
 
 namespace {
 
-// A window over a Shell with fresh settings, no internet and a program in a temporary folder.
-struct Harness
+// The window, and its first activation.
+struct Harness : test::WindowFixture
 {
-    QTemporaryDir dir;
-    test::ScriptedPrompter prompter;
-    test::FakeInternet internet;
-    Shell shell{prompter, internet, std::make_unique<QSettings>(dir.filePath(QStringLiteral("s.ini")), QSettings::IniFormat),
-                dir.filePath(QStringLiteral("quelta"))};
-    TFPrincipalQueltaES window{shell};
-
-    template <typename T = QObject>
-    T *find(const QString &name) const
-    {
-        return window.findChild<T *>(name);
-    }
-
     // Shows the window and lets its first activation run.
     bool activate()
     {
@@ -100,7 +86,7 @@ private slots:
         Harness h;
         QVERIFY(h.window.created());
         QCOMPARE(h.window.objectName(), QStringLiteral("TFPrincipalQueltaES"));
-        QVERIFY2(h.find(name), qPrintable(name));
+        QVERIFY2(h.find<QObject>(name), qPrintable(name));
     }
 
     void statusBarPanels_data()
@@ -209,7 +195,7 @@ private slots:
         QVERIFY(h.activate());
         QVERIFY(h.window.windowTitle().endsWith(QStringLiteral("        sin internet")));
         for (const QString &name : kCloudControls)
-            QVERIFY2(!isEnabled(h.find(name)), qPrintable(name));
+            QVERIFY2(!isEnabled(h.find<QObject>(name)), qPrintable(name));
         auto *caption = h.find<QLabel>(QStringLiteral("PEstatCaption"));
         QCOMPARE(caption->text(), QStringLiteral("SIN   CONEXION"));
         QVERIFY(caption->isVisible());
@@ -229,10 +215,10 @@ private slots:
         Harness h;
         emit h.shell.cloudFunctionsChanged(true);
         for (const QString &name : kCloudControls)
-            QVERIFY2(isEnabled(h.find(name)), qPrintable(name));
+            QVERIFY2(isEnabled(h.find<QObject>(name)), qPrintable(name));
         emit h.shell.cloudFunctionsChanged(false);
         for (const QString &name : kCloudControls)
-            QVERIFY2(!isEnabled(h.find(name)), qPrintable(name));
+            QVERIFY2(!isEnabled(h.find<QObject>(name)), qPrintable(name));
     }
 
     // Each button starts from the map view.

@@ -1,7 +1,6 @@
 #include "mainwindow/TFPrincipalQueltaES.h"
 
-#include "FakeInternet.h"
-#include "ScriptedPrompter.h"
+#include "WindowFixture.h"
 #include "SimulatedDevice.h"
 #include "app/Shell.h"
 #include "status/GaugeView.h"
@@ -32,21 +31,8 @@ const QColor kPaleRed(255, 176, 176);
 
 // The window over a shell with no device; the test hands status frames to the decoder as the
 // dispatcher does.
-struct Window
+struct Window : test::WindowFixture
 {
-    QTemporaryDir dir;
-    test::ScriptedPrompter prompter;
-    test::FakeInternet internet;
-    Shell shell{prompter, internet, std::make_unique<QSettings>(dir.filePath(QStringLiteral("s.ini")), QSettings::IniFormat),
-                dir.filePath(QStringLiteral("quelta"))};
-    TFPrincipalQueltaES window{shell};
-
-    template <typename T = QWidget>
-    T *find(const QString &name) const
-    {
-        return window.findChild<T *>(name);
-    }
-
     void frame(const QString &text)
     {
         shell.link().StrCom = text;
