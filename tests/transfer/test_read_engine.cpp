@@ -1,5 +1,6 @@
 #include "TransferSession.h"
 
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -293,6 +294,29 @@ private slots:
                  QStringList{QStringLiteral("> Xxxx")});
         QVERIFY(shell.readEngine().progllegida());
         QVERIFY(connected(shell));
+    }
+
+    // The device falls silent in the middle of the stream: the session ends, the read stops, and
+    // once the device answers again supervision finds it.
+    void sessionLostDuringAWholeRead()
+    {
+        ReadFixture f;
+        Shell &shell = f.connect({QStringLiteral("--config"), test::SimulatedDevice::config(QStringLiteral("aesa.json"))});
+        QTRY_VERIFY_WITH_TIMEOUT(connected(shell), 5000);
+        waitForQuietLink(f, shell);
+        if (QTest::currentTestFailed())
+            return;
+        QSignalSpy ended(&shell.supervisor(), &LinkSupervisor::connectionEnded);
+
+        shell.BBProgClick();
+        QTRY_VERIFY_WITH_TIMEOUT(f.count(QStringLiteral("< +91")) > 100, 5000);
+        f.device.pause();
+        QVERIFY(ended.wait(5000));
+        QCOMPARE(shell.link().puntercamp, QString());
+        QVERIFY(!shell.readEngine().progllegida());
+        f.device.resume();
+        QTRY_VERIFY_WITH_TIMEOUT(connected(shell), 5000);
+        QCOMPARE(f.count(QStringLiteral("* end")), 0);
     }
 
     void pageRead_data()

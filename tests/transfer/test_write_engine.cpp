@@ -2,6 +2,7 @@
 
 #include "transfer/RowValues.h"
 
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -290,6 +291,30 @@ private slots:
         QCOMPARE(shell.model().field(u"EProgRef")->state, FieldState::Modified);
         QCOMPARE(shell.model().field(u"CBHora")->state, FieldState::Modified);
         QVERIFY(!shell.link().llegirpag);
+    }
+
+    // The session ends while an item waits for its echo: the run stops there, sends nothing more,
+    // and supervision finds the device again.
+    void sessionLostDuringAWrite()
+    {
+        WriteFixture f;
+        Shell &shell = f.connectAndRead({u"--config"_s, standard_, u"--unpaced"_s, u"--fault"_s, u"silent:0104"_s});
+        readDevice(f, shell);
+        if (QTest::currentTestFailed())
+            return;
+        edit(shell, "EProgRef", u"Ala Sur"_s);
+        QSignalSpy ended(&shell.supervisor(), &LinkSupervisor::connectionEnded);
+
+        f.log.append(u"* start"_s);
+        shell.writeEngine().BBGravarClick();
+        QVERIFY(ended.wait(5000));
+        f.log.append(u"* lost"_s);
+        QVERIFY(!shell.writeEngine().running());
+        QTRY_VERIFY_WITH_TIMEOUT(connected(shell), 5000);
+
+        const QStringList afterLoss = f.log.mid(f.indexOf(u"* lost"_s));
+        QVERIFY(afterLoss.filter(u"> "_s + shell.model().field(u"EProgRef")->code()).isEmpty());
+        QVERIFY(f.count(u"* end"_s) == 0); // not reported as a finished write
     }
 
     // A changed first event row empties the device's event list once; every event the list holds

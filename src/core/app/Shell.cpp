@@ -54,6 +54,8 @@ void Shell::connectLink()
     connect(&supervisor_, &LinkSupervisor::identityChanged, &statusScreen_, &StatusScreen::writeDeviceIdentity);
     connect(&supervisor_, &LinkSupervisor::identityChanged, &eventLog_, &DeviceEventLog::leaveSnapshot);
     connect(&supervisor_, &LinkSupervisor::streamStopped, this, &Shell::startWaitingPageWrite);
+    connect(&supervisor_, &LinkSupervisor::connectionEnded, &readEngine_, &ReadEngine::linkLost);
+    connect(&supervisor_, &LinkSupervisor::connectionEnded, &writeEngine_, &WriteEngine::linkLost);
     connect(&dispatcher_, &ReplyDispatcher::wakeSupervision, &supervisor_, [this] { supervisor_.startSupervision(1); });
     connect(&dispatcher_, &ReplyDispatcher::remoteLineArrived, &supervisor_,
             [this] { supervisor_.startSupervision(5000); });

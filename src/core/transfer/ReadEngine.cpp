@@ -153,6 +153,19 @@ void ReadEngine::finishRead(int supervisionMs)
     emit readFinished();
 }
 
+// The session ended under a read: it stops where it is, and the stream's wildcard no longer keeps
+// supervision aside. Nothing is sent, and the read does not count as finished.
+void ReadEngine::linkLost()
+{
+    TimerLlegir.stop();
+    link_.llegir = false;
+    link_.llegirpag = false;
+    link_.puntercamp.clear();
+    activePage_.reset();
+    pagina_.reset();
+    children_.clear();
+}
+
 // --- Operators ---------------------------------------------------------------------------------
 
 void ReadEngine::Llegir_LlistaOper()

@@ -47,6 +47,8 @@ public:
     // A read has completed in this session; clearing everything forgets it.
     bool progllegida() const { return progllegida_; }
     void clearProgllegida() { progllegida_ = false; }
+    // The device's session ended: a running read stops without handing the link back.
+    void linkLost();
 
 signals:
     // The whole-device read needs the programming view: it has set the view and asks the window

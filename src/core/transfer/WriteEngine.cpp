@@ -504,14 +504,20 @@ void WriteEngine::abandonRun()
 
 void WriteEngine::handBack(int supervisionMs)
 {
-    TimerGravar.stop();
-    statusBar_.setBusy(false);
-    statusBar_.setPanel(1, QString());
-    statusBar_.hideProgress();
+    stopRun();
     link_.espero = QStringLiteral("+ver");
     link_.vegades_espero = kTries;
     channel_.sendCommand(QStringLiteral("vEr"));
     supervisor_.startSupervision(supervisionMs);
+    emit writeFinished();
+}
+
+void WriteEngine::stopRun()
+{
+    TimerGravar.stop();
+    statusBar_.setBusy(false);
+    statusBar_.setPanel(1, QString());
+    statusBar_.hideProgress();
     pagina_.reset();
     rewriteGrid_ = nullptr;
     if (SingleField *field = model_.field(u"EMAC")) {
@@ -519,7 +525,14 @@ void WriteEngine::handBack(int supervisionMs)
         emit model_.fieldChanged(*field);
     }
     emit transferControlsEnabled(true);
-    emit writeFinished();
+}
+
+// The session ended under a run: it stops where it is. Supervision is already looking for the
+// device again, so nothing is sent and the run does not count as finished.
+void WriteEngine::linkLost()
+{
+    if (running())
+        stopRun();
 }
 
 } // namespace quelta

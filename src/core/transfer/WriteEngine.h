@@ -62,6 +62,8 @@ public:
     // The device reported an erase or a factory restore as done: the run is over and the end
     // marker is reset. The answers to this engine's own block clearing are not such an end.
     void deviceEndedRun();
+    // The device's session ended: a running write stops without handing the link back.
+    void linkLost();
 
     bool running() const { return TimerGravar.isActive(); }
     // 0 when no run holds the link: supervision may then start a page write.
@@ -96,6 +98,7 @@ private:
     void finishRun();
     void abandonRun();
     void handBack(int supervisionMs);
+    void stopRun();
     void send(const QString &code, const QString &value);
     void clearBlocks(GridModel &grid, const QStringList &references, bool waitBetween);
 
