@@ -17,8 +17,8 @@ Shell::Shell(Prompter &prompter, InternetCheck &internet, std::unique_ptr<QSetti
     , supervisor_(link_, channel_, statusBar_, views_, prompter_, [this] { return windowTitle(); })
     , lock_(link_, channel_, statusBar_, prompter_)
     , model_(link_, statusBar_)
-    , readEngine_(link_, channel_, statusBar_, views_, supervisor_, model_, lock_, trace_)
-    , writeEngine_(link_, channel_, statusBar_, views_, supervisor_, model_, lock_, trace_)
+    , readEngine_(transferContext())
+    , writeEngine_(transferContext())
     , templates_(model_, link_, statusBar_, views_, lock_, prompter_)
     , statusCloud_(trace_)
     , statusScreen_(link_, statusBar_)
@@ -59,6 +59,11 @@ void Shell::connectLink()
     connect(&dispatcher_, &ReplyDispatcher::wakeSupervision, &supervisor_, [this] { supervisor_.startSupervision(1); });
     connect(&dispatcher_, &ReplyDispatcher::remoteLineArrived, &supervisor_,
             [this] { supervisor_.startSupervision(5000); });
+}
+
+TransferContext Shell::transferContext()
+{
+    return {link_, channel_, statusBar_, views_, supervisor_, model_, lock_, trace_};
 }
 
 void Shell::applyFormatSettings()

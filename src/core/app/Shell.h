@@ -128,6 +128,8 @@ signals:
     void programmingViewShown();
 
 private:
+    // Called while constructing: every object it names is declared before the engines.
+    TransferContext transferContext();
     void connectLink();
     void openPortAndIdentify();
     void showPanelPages();

@@ -46,18 +46,8 @@ QString wildcardOf(const GridModel &grid)
 
 } // namespace
 
-ReadEngine::ReadEngine(LinkState &link, CommandChannel &channel, StatusBar &statusBar, ViewState &views,
-                       LinkSupervisor &supervisor, ConfigurationModel &model, ProgrammingLock &lock,
-                       DiagnosticTrace &trace, QObject *parent)
-    : QObject(parent)
-    , link_(link)
-    , channel_(channel)
-    , statusBar_(statusBar)
-    , views_(views)
-    , supervisor_(supervisor)
-    , model_(model)
-    , lock_(lock)
-    , trace_(trace)
+ReadEngine::ReadEngine(const TransferContext &context, QObject *parent)
+    : TransferEngine(context, parent)
 {
     TimerLlegir.setObjectName(QStringLiteral("TimerLlegir"));
     connect(&TimerLlegir, &QTimer::timeout, this, &ReadEngine::TimerLlegirTimer);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Bindings.h"
+#include "transfer/TransferEngine.h"
 
 #include <QObject>
 #include <QTimer>
@@ -10,26 +11,16 @@
 
 namespace quelta {
 
-class CommandChannel;
-class ConfigurationModel;
-class DiagnosticTrace;
 class GridModel;
-class LinkSupervisor;
-class ProgrammingLock;
-class StatusBar;
-class ViewState;
-struct LinkState;
 struct SingleField;
 
 // Reads the device's configuration into the model: the whole device as one stream, or the page on
 // screen request by request on TimerLlegir. Both end by handing the link back to supervision.
-class ReadEngine : public QObject
+class ReadEngine : public TransferEngine
 {
     Q_OBJECT
 public:
-    ReadEngine(LinkState &link, CommandChannel &channel, StatusBar &statusBar, ViewState &views,
-               LinkSupervisor &supervisor, ConfigurationModel &model, ProgrammingLock &lock,
-               DiagnosticTrace &trace, QObject *parent = nullptr);
+    ReadEngine(const TransferContext &context, QObject *parent = nullptr);
 
     // One page-read step; 10 ms to start, 3000 ms per try, 1 ms when an answer is waiting.
     QTimer TimerLlegir;
@@ -79,15 +70,6 @@ private:
     void endStream();
     void finishRead(int supervisionMs);
     void showReading();
-
-    LinkState &link_;
-    CommandChannel &channel_;
-    StatusBar &statusBar_;
-    ViewState &views_;
-    LinkSupervisor &supervisor_;
-    ConfigurationModel &model_;
-    ProgrammingLock &lock_;
-    DiagnosticTrace &trace_;
 
     bool progllegida_ = false;
     std::optional<ProgPage> activePage_; // the page a page read walks

@@ -61,18 +61,8 @@ bool isRefusal(const QString &echo)
 
 } // namespace
 
-WriteEngine::WriteEngine(LinkState &link, CommandChannel &channel, StatusBar &statusBar, ViewState &views,
-                         LinkSupervisor &supervisor, ConfigurationModel &model, ProgrammingLock &lock,
-                         DiagnosticTrace &trace, QObject *parent)
-    : QObject(parent)
-    , link_(link)
-    , channel_(channel)
-    , statusBar_(statusBar)
-    , views_(views)
-    , supervisor_(supervisor)
-    , model_(model)
-    , lock_(lock)
-    , trace_(trace)
+WriteEngine::WriteEngine(const TransferContext &context, QObject *parent)
+    : TransferEngine(context, parent)
 {
     TimerGravar.setObjectName(QStringLiteral("TimerGravar"));
     connect(&TimerGravar, &QTimer::timeout, this, &WriteEngine::TimerGravarTimer);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Bindings.h"
+#include "transfer/TransferEngine.h"
 
 #include <QObject>
 #include <QStringList>
@@ -11,21 +12,13 @@
 
 namespace quelta {
 
-class CommandChannel;
-class ConfigurationModel;
-class DiagnosticTrace;
 class GridModel;
-class LinkSupervisor;
-class ProgrammingLock;
-class StatusBar;
-class ViewState;
-struct LinkState;
 struct SingleField;
 
 // Writes the installer's changes to the device: every modified control, then every due grid row,
 // one command at a time on TimerGravar, each checked against the device's echo. The same engine
 // restores the device's factory values.
-class WriteEngine : public QObject
+class WriteEngine : public TransferEngine
 {
     Q_OBJECT
 public:
@@ -41,9 +34,7 @@ public:
         QString valor;
     };
 
-    WriteEngine(LinkState &link, CommandChannel &channel, StatusBar &statusBar, ViewState &views,
-                LinkSupervisor &supervisor, ConfigurationModel &model, ProgrammingLock &lock,
-                DiagnosticTrace &trace, QObject *parent = nullptr);
+    WriteEngine(const TransferContext &context, QObject *parent = nullptr);
 
     // One step of a run: 100 ms to start, 2000 ms per try, 10 ms after an echo, 1 ms to go on.
     QTimer TimerGravar;
@@ -101,15 +92,6 @@ private:
     void stopRun();
     void send(const QString &code, const QString &value);
     void clearBlocks(GridModel &grid, const QStringList &references, bool waitBetween);
-
-    LinkState &link_;
-    CommandChannel &channel_;
-    StatusBar &statusBar_;
-    ViewState &views_;
-    LinkSupervisor &supervisor_;
-    ConfigurationModel &model_;
-    ProgrammingLock &lock_;
-    DiagnosticTrace &trace_;
 
     std::vector<SingleField *> edits_;
     std::vector<SingleField *> combos_;
