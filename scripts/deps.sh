@@ -2,7 +2,7 @@
 # those that are missing, so a second run costs a few dpkg queries.
 QUELTA_PACKAGES=(
     cmake g++ make pkg-config
-    qt6-base-dev libqt6serialport6-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+    qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     libgl-dev libxkbcommon-dev libglx-dev qt6-qpa-plugins
     libssl-dev zlib1g-dev libmosquitto-dev mosquitto
     xvfb xauth
