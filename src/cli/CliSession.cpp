@@ -99,31 +99,37 @@ int CliSession::connectDevice()
     return found ? Ok : fail(NoDevice, QStringLiteral("no device answered on %1").arg(options_.port));
 }
 
-// The stream's answer tells whether the device is locked; the code is given as the prompt gives it.
+// Once the session's own answers are in, the device's lock is known. The code is given the way the
+// prompt gives it, with supervision paused so that the next stream answer is the code's.
 int CliSession::unlock()
 {
-    const auto streamAnswered = [this](qsizetype from) {
-        return [this, from] {
-            for (qsizetype i = from; i < received_.size(); ++i) {
-                if (received_.at(i).contains(QLatin1String("Inf:")) || received_.at(i).contains(QLatin1String(":Protect")))
-                    return true;
-            }
-            return false;
-        };
-    };
     QElapsedTimer waited;
     waited.start();
-    waitFor([&] { return streamAnswered(0)() || waited.hasExpired(kFirstReplyMs); });
+    waitFor([&] { return streamAnsweredSince(0) || waited.hasExpired(kFirstReplyMs); });
+    waitForQuietLink();
     if (!shell_->link().protegit)
         return Ok;
     if (options_.code.isEmpty())
         return fail(AccessDenied, QStringLiteral("the device asks for its access code: give it with --code"));
+    shell_->supervisor().stopSupervision();
+    waitForQuietLink();
     const qsizetype before = received_.size();
     if (!shell_->lock().BBDesbloqueigAcceptarClick(options_.code))
         return fail(AccessDenied, QStringLiteral("the access code is too short"));
-    if (!waitFor(streamAnswered(before)))
+    if (!waitFor([this, before] { return streamAnsweredSince(before); }))
         return fail(NoDevice, QStringLiteral("no answer to the access code"));
+    shell_->supervisor().startSupervision(100);
     return shell_->link().protegit ? fail(AccessDenied, QStringLiteral("wrong access code")) : Ok;
+}
+
+// The device answered a stream-on request (unlocked or locked) since that line.
+bool CliSession::streamAnsweredSince(qsizetype from) const
+{
+    for (qsizetype i = from; i < received_.size(); ++i) {
+        if (received_.at(i).contains(QLatin1String("Inf:")) || received_.at(i).contains(QLatin1String(":Protect")))
+            return true;
+    }
+    return false;
 }
 
 int CliSession::identify()

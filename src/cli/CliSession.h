@@ -39,6 +39,7 @@ private:
     void startShell();
     int connectDevice();
     int unlock();
+    bool streamAnsweredSince(qsizetype from) const;
     int identify();
     int read();
     int write();
