@@ -2,8 +2,7 @@
 // real pace of the link: the whole run, start-up and identification included, against the time the
 // stream's bytes need on the wire.
 
-#include "SimulatedDevice.h"
-#include "StreamBytes.h"
+#include "BenchSupport.h"
 
 #include "files/AnsiCodec.h"
 
@@ -12,7 +11,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <cstdio>
 
 using namespace quelta;
 using namespace quelta::bench;
@@ -20,12 +18,6 @@ using namespace quelta::bench;
 namespace {
 
 constexpr double kAllowanceSeconds = 1.5; // the wait after "inf", start-up and identification
-
-void say(const QString &line)
-{
-    std::printf("%s\n", qPrintable(line));
-    std::fflush(stdout);
-}
 
 // The device's lines from the moment "Xxxx" went out, as the wire carried them.
 QByteArray receivedAfterRequest(const QString &trace)
@@ -47,10 +39,8 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     test::SimulatedDevice device;
-    if (!device.start({QStringLiteral("--config"), test::SimulatedDevice::config(QStringLiteral("aesa.json"))})) {
-        say(QStringLiteral("quelta-devsim did not start"));
+    if (!startAesaDevice(device))
         return 1;
-    }
     QTemporaryDir dir;
     QProcess cli;
     QElapsedTimer clock;

@@ -3,7 +3,7 @@
 // zone list into the model costs.
 
 #include "ShellHarness.h"
-#include "StreamBytes.h"
+#include "BenchSupport.h"
 #include "SimulatedDevice.h"
 
 #include "model/ParameterDictionary.h"
@@ -15,7 +15,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <cstdio>
 #include <functional>
 
 using namespace quelta;
@@ -26,12 +25,6 @@ namespace {
 constexpr double kInfWaitSeconds = 1.0;         // the wait after "inf" before the stream is asked for
 constexpr int kZones = 1023;
 constexpr int kStoreRuns = 5;
-
-void say(const QString &line)
-{
-    std::printf("%s\n", qPrintable(line));
-    std::fflush(stdout);
-}
 
 // Runs the event loop until the condition holds or the time is up.
 bool waitUntil(const std::function<bool()> &done, int timeoutMs)
@@ -105,10 +98,8 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
 
     test::SimulatedDevice device;
-    if (!device.start({QStringLiteral("--config"), test::SimulatedDevice::config(QStringLiteral("aesa.json"))})) {
-        say(QStringLiteral("quelta-devsim did not start"));
+    if (!startAesaDevice(device))
         return 1;
-    }
     test::ShellHarness harness;
     Shell &shell = harness.create(device.portPath());
     shell.loadDictionaries();

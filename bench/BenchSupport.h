@@ -1,14 +1,32 @@
 #pragma once
 
+#include "SimulatedDevice.h"
+
 #include <QByteArray>
 #include <QList>
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 
 namespace quelta::bench {
 
 inline constexpr double kWireBytesPerSecond = 11520.0; // 115200 baud, 8N1
+
+inline void say(const QString &line)
+{
+    std::printf("%s\n", qPrintable(line));
+    std::fflush(stdout);
+}
+
+// The AE/SA device with its 1023 zones, paced as a real link.
+inline bool startAesaDevice(test::SimulatedDevice &device)
+{
+    if (device.start({QStringLiteral("--config"), test::SimulatedDevice::config(QStringLiteral("aesa.json"))}))
+        return true;
+    say(QStringLiteral("quelta-devsim did not start"));
+    return false;
+}
 
 // One line of the stream: "+CODE:value" with a four-digit hexadecimal code.
 struct StreamLine
