@@ -53,7 +53,6 @@ int CliSession::run()
         return failed;
     if (const int failed = unlock(); failed != Ok)
         return failed;
-    waitForQuietLink();
     switch (options_.command) {
     case Command::Identify: return identify();
     case Command::Read: return read();
@@ -100,7 +99,8 @@ int CliSession::connectDevice()
 }
 
 // Once the session's own answers are in, the device's lock is known. The code is given the way the
-// prompt gives it, with supervision paused so that the next stream answer is the code's.
+// prompt gives it, with supervision paused so that the next stream answer is the code's. Either way
+// the link is quiet when the command starts.
 int CliSession::unlock()
 {
     QElapsedTimer waited;
@@ -118,8 +118,11 @@ int CliSession::unlock()
         return fail(AccessDenied, QStringLiteral("the access code is too short"));
     if (!waitFor([this, before] { return streamAnsweredSince(before); }))
         return fail(NoDevice, QStringLiteral("no answer to the access code"));
+    if (shell_->link().protegit)
+        return fail(AccessDenied, QStringLiteral("wrong access code"));
     shell_->supervisor().startSupervision(100);
-    return shell_->link().protegit ? fail(AccessDenied, QStringLiteral("wrong access code")) : Ok;
+    waitForQuietLink();
+    return Ok;
 }
 
 // The device answered a stream-on request (unlocked or locked) since that line.
