@@ -4,7 +4,7 @@
 
 #include "BenchSupport.h"
 
-#include "files/AnsiCodec.h"
+#include "core/codecs/AnsiCodec.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -6,8 +6,8 @@
 #include "BenchSupport.h"
 #include "SimulatedDevice.h"
 
-#include "model/ParameterDictionary.h"
-#include "transfer/EntryNumber.h"
+#include "core/model/ParameterDictionary.h"
+#include "core/link/EntryNumber.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

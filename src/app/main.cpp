@@ -1,9 +1,9 @@
-#include "app/InternetCheck.h"
-#include "app/Settings.h"
-#include "app/Shell.h"
-#include "app/SingleInstance.h"
-#include "dialogs/WidgetPrompter.h"
-#include "mainwindow/TFPrincipalQueltaES.h"
+#include "core/base/InternetCheck.h"
+#include "core/base/Settings.h"
+#include "core/session/Shell.h"
+#include "core/base/SingleInstance.h"
+#include "ui/dialogs/WidgetPrompter.h"
+#include "ui/mainwindow/TFPrincipalQueltaES.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -2,7 +2,7 @@
 
 #include "StatusSnapshot.h"
 
-#include "transfer/RowValues.h"
+#include "core/transfer/RowValues.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -3,8 +3,8 @@
 #include "CliOptions.h"
 #include "CliPrompter.h"
 
-#include "app/InternetCheck.h"
-#include "app/Shell.h"
+#include "core/base/InternetCheck.h"
+#include "core/session/Shell.h"
 
 #include <QDeadlineTimer>
 #include <QStringList>

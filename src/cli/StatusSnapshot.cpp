@@ -1,6 +1,6 @@
 #include "StatusSnapshot.h"
 
-#include "status/StatusScreen.h"
+#include "core/status/StatusScreen.h"
 
 #include <QJsonArray>
 

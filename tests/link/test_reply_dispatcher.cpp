@@ -1,5 +1,5 @@
-#include "app/DiagnosticTrace.h"
-#include "link/ReplyDispatcher.h"
+#include "core/base/DiagnosticTrace.h"
+#include "core/link/ReplyDispatcher.h"
 
 #include <QSignalSpy>
 #include <QTest>

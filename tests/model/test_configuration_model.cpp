@@ -1,4 +1,4 @@
-#include "transfer/EntryNumber.h"
+#include "core/link/EntryNumber.h"
 
 #include "BoundModel.h"
 

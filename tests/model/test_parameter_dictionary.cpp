@@ -1,5 +1,5 @@
-#include "app/NamedStrings.h"
-#include "model/ParameterDictionary.h"
+#include "core/base/NamedStrings.h"
+#include "core/model/ParameterDictionary.h"
 
 #include <QRegularExpression>
 #include <QScopeGuard>

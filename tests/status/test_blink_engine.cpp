@@ -1,4 +1,4 @@
-#include "status/BlinkEngine.h"
+#include "core/status/BlinkEngine.h"
 
 #include "ColourNames.h"
 

@@ -1,4 +1,4 @@
-#include "link/ReplyDispatcher.h"
+#include "core/link/ReplyDispatcher.h"
 
 #include "StatusFixture.h"
 

@@ -1,4 +1,4 @@
-#include "status/ServiceClicks.h"
+#include "core/status/ServiceClicks.h"
 
 #include "BoundModel.h"
 #include "StatusFixture.h"

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/StatusBar.h"
-#include "link/LinkState.h"
-#include "model/ConfigurationModel.h"
-#include "model/ParameterDictionary.h"
+#include "core/base/StatusBar.h"
+#include "core/link/LinkState.h"
+#include "core/model/ConfigurationModel.h"
+#include "core/model/ParameterDictionary.h"
 
 namespace quelta::test {
 

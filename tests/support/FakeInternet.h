@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/InternetCheck.h"
+#include "core/base/InternetCheck.h"
 
 namespace quelta::test {
 

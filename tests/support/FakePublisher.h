@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/RemotePublisher.h"
+#include "core/link/RemotePublisher.h"
 
 #include <QList>
 #include <QString>

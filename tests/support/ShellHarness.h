@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Shell.h"
-#include "files/StringCipher.h"
+#include "core/session/Shell.h"
+#include "core/codecs/StringCipher.h"
 
 #include "FakeInternet.h"
 #include "ScriptedPrompter.h"

@@ -1,4 +1,4 @@
-#include "transfer/RowValues.h"
+#include "core/transfer/RowValues.h"
 
 #include "BoundModel.h"
 

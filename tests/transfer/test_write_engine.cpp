@@ -1,6 +1,6 @@
 #include "TransferSession.h"
 
-#include "transfer/RowValues.h"
+#include "core/transfer/RowValues.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -398,7 +398,7 @@ private slots:
             return;
         QVERIFY(shell.views().isShown(View::Programacio));
         QCOMPARE(shell.writeEngine().camp_final(), 0);
-        shell.views().setActivePage(ProgPage::ConfigHard);
+        shell.model().setActivePage(ProgPage::ConfigHard);
         edit(shell, "EProgRef", u"Ala Sur"_s);
         edit(shell, "EEmailPort", u"2525"_s);
         if (QTest::currentTestFailed())

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "pages/ProgrammingView.h"
-#include "pages/UserPage.h"
+#include "ui/pages/ProgrammingView.h"
+#include "ui/pages/UserPage.h"
 
 #include "ShellHarness.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Shell.h"
-#include "mainwindow/TFPrincipalQueltaES.h"
+#include "core/session/Shell.h"
+#include "ui/mainwindow/TFPrincipalQueltaES.h"
 
 #include "FakeInternet.h"
 #include "ScriptedPrompter.h"

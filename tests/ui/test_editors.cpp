@@ -1,5 +1,5 @@
-#include "pages/GridView.h"
-#include "transfer/RowValues.h"
+#include "ui/pages/GridView.h"
+#include "core/transfer/RowValues.h"
 
 #include "PagesFixture.h"
 

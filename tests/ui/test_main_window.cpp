@@ -1,9 +1,9 @@
-#include "mainwindow/TFPrincipalQueltaES.h"
+#include "ui/mainwindow/TFPrincipalQueltaES.h"
 
 #include "WindowFixture.h"
-#include "app/Shell.h"
-#include "dialogs/MessageDialogs.h"
-#include "mainwindow/StatusLamp.h"
+#include "core/session/Shell.h"
+#include "ui/dialogs/MessageDialogs.h"
+#include "ui/mainwindow/StatusLamp.h"
 
 #include <QAction>
 #include <QApplication>

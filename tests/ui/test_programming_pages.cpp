@@ -1,9 +1,9 @@
-#include "mainwindow/TFPrincipalQueltaES.h"
-#include "pages/GridColumns.h"
-#include "pages/GridView.h"
-#include "pages/ProgrammingView.h"
-#include "pages/TimeZoneList.h"
-#include "pages/UserPage.h"
+#include "ui/mainwindow/TFPrincipalQueltaES.h"
+#include "ui/pages/GridColumns.h"
+#include "ui/pages/GridView.h"
+#include "ui/pages/ProgrammingView.h"
+#include "ui/pages/TimeZoneList.h"
+#include "ui/pages/UserPage.h"
 
 #include "PagesFixture.h"
 

@@ -1,10 +1,10 @@
-#include "mainwindow/TFPrincipalQueltaES.h"
+#include "ui/mainwindow/TFPrincipalQueltaES.h"
 
 #include "WindowFixture.h"
 #include "SimulatedDevice.h"
-#include "app/Shell.h"
-#include "status/GaugeView.h"
-#include "status/StatusBarPanel.h"
+#include "core/session/Shell.h"
+#include "ui/status/GaugeView.h"
+#include "ui/status/StatusBarPanel.h"
 
 #include <QFrame>
 #include <QLabel>

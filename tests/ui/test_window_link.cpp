@@ -1,10 +1,10 @@
-#include "mainwindow/TFPrincipalQueltaES.h"
+#include "ui/mainwindow/TFPrincipalQueltaES.h"
 
 #include "FakeInternet.h"
 #include "ScriptedPrompter.h"
 #include "SimulatedDevice.h"
-#include "app/Shell.h"
-#include "pages/GridView.h"
+#include "core/session/Shell.h"
+#include "ui/pages/GridView.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #include "Device.h"
 
 #include "StatusFrames.h"
-#include "files/AnsiCodec.h"
+#include "core/codecs/AnsiCodec.h"
 
 namespace quelta::devsim {
 

@@ -1,6 +1,6 @@
 #include "Protocol.h"
 
-#include "files/AnsiCodec.h"
+#include "core/codecs/AnsiCodec.h"
 
 namespace quelta::devsim {
 namespace {

@@ -1,7 +1,7 @@
-#include "link/CommandChannel.h"
+#include "core/link/CommandChannel.h"
 
-#include "app/DiagnosticTrace.h"
-#include "files/AnsiCodec.h"
+#include "core/base/DiagnosticTrace.h"
+#include "core/codecs/AnsiCodec.h"
 
 #include <QDeadlineTimer>
 #include <QSerialPortInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "link/LinkState.h"
-#include "link/RemotePublisher.h"
+#include "core/link/LinkState.h"
+#include "core/link/RemotePublisher.h"
 
 #include <QObject>
 #include <QSerialPort>

@@ -1,9 +1,9 @@
-#include "link/ProgrammingLock.h"
+#include "core/link/ProgrammingLock.h"
 
-#include "app/Prompter.h"
-#include "app/StatusBar.h"
-#include "link/CommandChannel.h"
-#include "link/LinkState.h"
+#include "core/base/Prompter.h"
+#include "core/base/StatusBar.h"
+#include "core/link/CommandChannel.h"
+#include "core/link/LinkState.h"
 
 namespace quelta {
 namespace {

@@ -1,7 +1,7 @@
-#include "link/ReplyDispatcher.h"
+#include "core/link/ReplyDispatcher.h"
 
-#include "app/DiagnosticTrace.h"
-#include "files/AnsiCodec.h"
+#include "core/base/DiagnosticTrace.h"
+#include "core/codecs/AnsiCodec.h"
 
 namespace quelta {
 namespace {

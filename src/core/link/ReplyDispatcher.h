@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/LinkState.h"
+#include "core/link/LinkState.h"
 
 #include <QObject>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "model/Bindings.h"
+#include "core/model/Bindings.h"
 
 #include <QtGlobal>
 

@@ -1,8 +1,8 @@
-#include "model/ConfigurationModel.h"
+#include "core/model/ConfigurationModel.h"
 
-#include "app/StatusBar.h"
-#include "link/LinkState.h"
-#include "model/ParameterDictionary.h"
+#include "core/base/StatusBar.h"
+#include "core/link/LinkState.h"
+#include "core/model/ParameterDictionary.h"
 
 #include <QCoreApplication>
 #include <QLocale>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/Bindings.h"
-#include "model/GridModel.h"
+#include "core/model/Bindings.h"
+#include "core/model/GridModel.h"
 
 #include <QObject>
 
@@ -62,6 +62,9 @@ public:
     // The fire-panel page shown beside pages 0 to 2; it decides where shared codes go.
     std::optional<ProgPage> visiblePanelPage() const { return visiblePanelPage_; }
     void setVisiblePanelPage(std::optional<ProgPage> page);
+    // The programming page on top; a page write started by supervision writes this one.
+    ProgPage activePage() const { return activePage_; }
+    void setActivePage(ProgPage page) { activePage_ = page; }
     bool isPageVisible(ProgPage page) const;
 
     // Stores a value received for an entry number into every control bound to it: the text fields,
@@ -116,6 +119,7 @@ private:
     std::vector<SingleField> fields_;
     std::vector<std::unique_ptr<GridModel>> grids_;
     std::optional<ProgPage> visiblePanelPage_;
+    ProgPage activePage_ = ProgPage::ConfigHard;
     int ncampsModificats_ = 0;
 };
 

@@ -1,4 +1,4 @@
-#include "model/GridModel.h"
+#include "core/model/GridModel.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Bindings.h"
+#include "core/model/Bindings.h"
 
 #include <QAbstractTableModel>
 #include <QList>

@@ -1,7 +1,7 @@
-#include "model/ParameterDictionary.h"
+#include "core/model/ParameterDictionary.h"
 
-#include "app/NamedStrings.h"
-#include "files/AnsiCodec.h"
+#include "core/base/NamedStrings.h"
+#include "core/codecs/AnsiCodec.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "status/StatusColours.h"
+#include "core/status/StatusColours.h"
 
 #include <QHash>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "status/DeviceEventLog.h"
+#include "core/status/DeviceEventLog.h"
 
 namespace quelta {
 

@@ -1,9 +1,9 @@
-#include "status/DoorsScreen.h"
+#include "core/status/DoorsScreen.h"
 
-#include "app/Prompter.h"
-#include "link/CommandChannel.h"
-#include "link/LinkState.h"
-#include "status/StatusCloud.h"
+#include "core/base/Prompter.h"
+#include "core/link/CommandChannel.h"
+#include "core/link/LinkState.h"
+#include "core/status/StatusCloud.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "status/InfoEvents.h"
+#include "core/status/InfoEvents.h"
 
 #include <algorithm>
 #include <initializer_list>

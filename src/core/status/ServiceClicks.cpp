@@ -1,7 +1,7 @@
-#include "status/ServiceClicks.h"
+#include "core/status/ServiceClicks.h"
 
-#include "model/ConfigurationModel.h"
-#include "status/DeviceEventLog.h"
+#include "core/model/ConfigurationModel.h"
+#include "core/status/DeviceEventLog.h"
 
 namespace quelta {
 

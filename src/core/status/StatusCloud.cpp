@@ -1,6 +1,6 @@
-#include "status/StatusCloud.h"
+#include "core/status/StatusCloud.h"
 
-#include "app/DiagnosticTrace.h"
+#include "core/base/DiagnosticTrace.h"
 
 #include <QStringList>
 

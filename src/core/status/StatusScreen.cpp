@@ -1,8 +1,8 @@
-#include "status/StatusScreen.h"
+#include "core/status/StatusScreen.h"
 
-#include "app/StatusBar.h"
-#include "link/LinkState.h"
-#include "status/TimeZoneNames.h"
+#include "core/base/StatusBar.h"
+#include "core/link/LinkState.h"
+#include "core/status/TimeZoneNames.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "status/TimeZoneNames.h"
+#include "core/status/TimeZoneNames.h"
 
 #include <array>
 

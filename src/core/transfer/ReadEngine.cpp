@@ -1,14 +1,14 @@
-#include "transfer/ReadEngine.h"
+#include "core/transfer/ReadEngine.h"
 
-#include "app/DiagnosticTrace.h"
-#include "app/StatusBar.h"
-#include "app/ViewState.h"
-#include "link/CommandChannel.h"
-#include "link/LinkState.h"
-#include "link/ProgrammingLock.h"
-#include "model/ConfigurationModel.h"
-#include "status/LinkSupervisor.h"
-#include "transfer/EntryNumber.h"
+#include "core/base/DiagnosticTrace.h"
+#include "core/base/StatusBar.h"
+#include "core/base/ViewState.h"
+#include "core/link/CommandChannel.h"
+#include "core/link/LinkState.h"
+#include "core/link/ProgrammingLock.h"
+#include "core/model/ConfigurationModel.h"
+#include "core/link/LinkSupervisor.h"
+#include "core/link/EntryNumber.h"
 
 namespace quelta {
 namespace {

@@ -1,6 +1,6 @@
-#include "transfer/RowValues.h"
+#include "core/transfer/RowValues.h"
 
-#include "model/GridModel.h"
+#include "core/model/GridModel.h"
 
 #include <QStringList>
 

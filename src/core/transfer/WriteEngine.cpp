@@ -1,16 +1,16 @@
-#include "transfer/WriteEngine.h"
+#include "core/transfer/WriteEngine.h"
 
-#include "app/DiagnosticTrace.h"
-#include "app/StatusBar.h"
-#include "app/ViewState.h"
-#include "link/CommandChannel.h"
-#include "link/LinkState.h"
-#include "link/ProgrammingLock.h"
-#include "link/ReplyDispatcher.h"
-#include "model/ConfigurationModel.h"
-#include "status/LinkSupervisor.h"
-#include "transfer/EntryNumber.h"
-#include "transfer/RowValues.h"
+#include "core/base/DiagnosticTrace.h"
+#include "core/base/StatusBar.h"
+#include "core/base/ViewState.h"
+#include "core/link/CommandChannel.h"
+#include "core/link/LinkState.h"
+#include "core/link/ProgrammingLock.h"
+#include "core/link/ReplyDispatcher.h"
+#include "core/model/ConfigurationModel.h"
+#include "core/link/LinkSupervisor.h"
+#include "core/link/EntryNumber.h"
+#include "core/transfer/RowValues.h"
 
 namespace quelta {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/Bindings.h"
-#include "transfer/TransferEngine.h"
+#include "core/model/Bindings.h"
+#include "core/transfer/TransferEngine.h"
 
 #include <QObject>
 #include <QStringList>

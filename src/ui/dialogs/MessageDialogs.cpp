@@ -1,6 +1,6 @@
-#include "dialogs/MessageDialogs.h"
+#include "ui/dialogs/MessageDialogs.h"
 
-#include "app/Version.h"
+#include "core/base/Version.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -1,6 +1,6 @@
-#include "dialogs/WidgetPrompter.h"
+#include "ui/dialogs/WidgetPrompter.h"
 
-#include "dialogs/MessageDialogs.h"
+#include "ui/dialogs/MessageDialogs.h"
 
 #include <QApplication>
 

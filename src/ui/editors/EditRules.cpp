@@ -1,8 +1,8 @@
-#include "editors/EditRules.h"
+#include "ui/editors/EditRules.h"
 
-#include "app/Prompter.h"
-#include "editors/TypedKey.h"
-#include "model/ConfigurationModel.h"
+#include "core/base/Prompter.h"
+#include "ui/editors/TypedKey.h"
+#include "core/model/ConfigurationModel.h"
 
 #include <QFocusEvent>
 #include <QLineEdit>

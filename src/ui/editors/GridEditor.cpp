@@ -1,10 +1,10 @@
-#include "editors/GridEditor.h"
+#include "ui/editors/GridEditor.h"
 
-#include "editors/OptionCombos.h"
-#include "editors/TypedKey.h"
-#include "model/GridModel.h"
-#include "pages/GridView.h"
-#include "transfer/InputRules.h"
+#include "core/model/OptionCombos.h"
+#include "ui/editors/TypedKey.h"
+#include "core/model/GridModel.h"
+#include "ui/pages/GridView.h"
+#include "core/model/InputRules.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

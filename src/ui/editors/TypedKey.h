@@ -1,6 +1,6 @@
 #pragma once
 
-#include "transfer/InputRules.h"
+#include "core/model/InputRules.h"
 
 #include <QKeyEvent>
 

@@ -1,4 +1,4 @@
-#include "mainwindow/ClickGesture.h"
+#include "ui/mainwindow/ClickGesture.h"
 
 namespace quelta::ui {
 

@@ -1,4 +1,4 @@
-#include "mainwindow/StatusLamp.h"
+#include "ui/mainwindow/StatusLamp.h"
 
 #include <QPainter>
 

@@ -1,14 +1,14 @@
-#include "mainwindow/TFPrincipalQueltaES.h"
+#include "ui/mainwindow/TFPrincipalQueltaES.h"
 
-#include "app/Shell.h"
-#include "dialogs/MessageDialogs.h"
-#include "mainwindow/ClickGesture.h"
-#include "mainwindow/StatusLamp.h"
-#include "pages/ProgrammingView.h"
-#include "status/LampPainter.h"
-#include "status/ServiceGestures.h"
-#include "status/StatusBarPanel.h"
-#include "status/StatusView.h"
+#include "core/session/Shell.h"
+#include "ui/dialogs/MessageDialogs.h"
+#include "ui/mainwindow/ClickGesture.h"
+#include "ui/mainwindow/StatusLamp.h"
+#include "ui/pages/ProgrammingView.h"
+#include "ui/status/LampPainter.h"
+#include "ui/status/ServiceGestures.h"
+#include "ui/status/StatusBarPanel.h"
+#include "ui/status/StatusView.h"
 
 #include <QActionGroup>
 #include <QApplication>

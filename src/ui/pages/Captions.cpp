@@ -1,4 +1,4 @@
-#include "pages/Captions.h"
+#include "ui/pages/Captions.h"
 
 #include <QCoreApplication>
 

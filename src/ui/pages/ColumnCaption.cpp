@@ -1,6 +1,6 @@
-#include "pages/ColumnCaption.h"
+#include "ui/pages/ColumnCaption.h"
 
-#include "pages/GridView.h"
+#include "ui/pages/GridView.h"
 
 #include <QBoxLayout>
 #include <QEvent>

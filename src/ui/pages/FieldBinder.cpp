@@ -1,7 +1,7 @@
-#include "pages/FieldBinder.h"
+#include "ui/pages/FieldBinder.h"
 
-#include "model/ConfigurationModel.h"
-#include "pages/Colours.h"
+#include "core/model/ConfigurationModel.h"
+#include "ui/pages/Colours.h"
 
 #include <QApplication>
 #include <QCheckBox>

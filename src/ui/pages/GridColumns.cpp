@@ -1,4 +1,4 @@
-#include "pages/GridColumns.h"
+#include "ui/pages/GridColumns.h"
 
 #include <QHash>
 #include <QString>

@@ -1,8 +1,8 @@
-#include "pages/GridView.h"
+#include "ui/pages/GridView.h"
 
-#include "model/ConfigurationModel.h"
-#include "model/GridModel.h"
-#include "pages/Colours.h"
+#include "core/model/ConfigurationModel.h"
+#include "core/model/GridModel.h"
+#include "ui/pages/Colours.h"
 
 #include <QHeaderView>
 #include <QPainter>

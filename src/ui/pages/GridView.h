@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/GridColumns.h"
+#include "ui/pages/GridColumns.h"
 
 #include <QTableView>
 

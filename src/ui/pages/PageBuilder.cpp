@@ -1,10 +1,10 @@
-#include "pages/PageBuilder.h"
+#include "ui/pages/PageBuilder.h"
 
-#include "model/ConfigurationModel.h"
-#include "editors/GridEditor.h"
-#include "pages/Captions.h"
-#include "pages/GridView.h"
-#include "pages/TimeZoneList.h"
+#include "core/model/ConfigurationModel.h"
+#include "ui/editors/GridEditor.h"
+#include "ui/pages/Captions.h"
+#include "ui/pages/GridView.h"
+#include "ui/pages/TimeZoneList.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/PageContents.h"
+#include "ui/pages/PageContents.h"
 
 #include <functional>
 #include <vector>

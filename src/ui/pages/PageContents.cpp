@@ -1,4 +1,4 @@
-#include "pages/PageContents.h"
+#include "ui/pages/PageContents.h"
 
 #include <QtGlobal>
 

@@ -1,6 +1,6 @@
-#include "pages/PageControl.h"
+#include "ui/pages/PageControl.h"
 
-#include "pages/Colours.h"
+#include "ui/pages/Colours.h"
 
 #include <QPainter>
 #include <QTabBar>

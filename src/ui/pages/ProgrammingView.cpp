@@ -1,12 +1,12 @@
-#include "pages/ProgrammingView.h"
+#include "ui/pages/ProgrammingView.h"
 
-#include "app/Shell.h"
-#include "editors/EditRules.h"
-#include "pages/FieldBinder.h"
-#include "pages/GridView.h"
-#include "pages/PageBuilder.h"
-#include "pages/PageControl.h"
-#include "pages/UserPage.h"
+#include "core/session/Shell.h"
+#include "ui/editors/EditRules.h"
+#include "ui/pages/FieldBinder.h"
+#include "ui/pages/GridView.h"
+#include "ui/pages/PageBuilder.h"
+#include "ui/pages/PageControl.h"
+#include "ui/pages/UserPage.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -150,7 +150,7 @@ void ProgrammingView::showFirstPage()
 
 void ProgrammingView::PCProgramacioChange(int index)
 {
-    shell_.views().setActivePage(static_cast<ProgPage>(index));
+    shell_.model().setActivePage(static_cast<ProgPage>(index));
     if (index == static_cast<int>(ProgPage::Usuari))
         usuari_->showSections(inputsOutputsFitted());
     if (QWidget *page = PCProgramacio_->widget(index))

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/Captions.h"
+#include "ui/pages/Captions.h"
 
 #include <QWidget>
 

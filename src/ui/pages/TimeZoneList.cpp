@@ -1,4 +1,4 @@
-#include "pages/TimeZoneList.h"
+#include "ui/pages/TimeZoneList.h"
 
 #include <QListView>
 #include <QStyledItemDelegate>

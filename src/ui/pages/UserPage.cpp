@@ -1,10 +1,10 @@
-#include "pages/UserPage.h"
+#include "ui/pages/UserPage.h"
 
-#include "pages/Captions.h"
-#include "pages/Colours.h"
-#include "pages/ColumnCaption.h"
-#include "pages/GridView.h"
-#include "pages/PageBuilder.h"
+#include "ui/pages/Captions.h"
+#include "ui/pages/Colours.h"
+#include "ui/pages/ColumnCaption.h"
+#include "ui/pages/GridView.h"
+#include "ui/pages/PageBuilder.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "status/ClickableLabel.h"
+#include "ui/status/ClickableLabel.h"
 
 #include <QMouseEvent>
 

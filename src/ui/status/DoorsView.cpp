@@ -1,8 +1,8 @@
-#include "status/DoorsView.h"
+#include "ui/status/DoorsView.h"
 
-#include "status/ClickableLabel.h"
-#include "status/DoorsScreen.h"
-#include "status/StatusPainting.h"
+#include "ui/status/ClickableLabel.h"
+#include "core/status/DoorsScreen.h"
+#include "ui/status/StatusPainting.h"
 
 #include <QLayout>
 

@@ -1,8 +1,8 @@
-#include "status/EventLogView.h"
+#include "ui/status/EventLogView.h"
 
-#include "status/DeviceEventLog.h"
-#include "status/StatusPainting.h"
-#include "status/StatusScreen.h"
+#include "core/status/DeviceEventLog.h"
+#include "ui/status/StatusPainting.h"
+#include "core/status/StatusScreen.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

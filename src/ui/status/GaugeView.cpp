@@ -1,7 +1,7 @@
-#include "status/GaugeView.h"
+#include "ui/status/GaugeView.h"
 
-#include "status/StatusPainting.h"
-#include "status/StatusScreen.h"
+#include "ui/status/StatusPainting.h"
+#include "core/status/StatusScreen.h"
 
 #include <QFrame>
 #include <QLabel>

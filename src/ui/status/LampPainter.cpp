@@ -1,7 +1,7 @@
-#include "status/LampPainter.h"
+#include "ui/status/LampPainter.h"
 
-#include "status/BlinkEngine.h"
-#include "status/StatusPainting.h"
+#include "core/status/BlinkEngine.h"
+#include "ui/status/StatusPainting.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "status/ServiceGestures.h"
+#include "ui/status/ServiceGestures.h"
 
-#include "status/ServiceClicks.h"
+#include "core/status/ServiceClicks.h"
 
 #include <QEvent>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
-#include "status/StatusBarPanel.h"
+#include "ui/status/StatusBarPanel.h"
 
-#include "status/StatusPainting.h"
+#include "ui/status/StatusPainting.h"
 
 #include <QPainter>
 

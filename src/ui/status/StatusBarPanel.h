@@ -1,6 +1,6 @@
 #pragma once
 
-#include "status/StatusScreen.h"
+#include "core/status/StatusScreen.h"
 
 #include <QLabel>
 

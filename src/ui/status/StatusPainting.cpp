@@ -1,6 +1,6 @@
-#include "status/StatusPainting.h"
+#include "ui/status/StatusPainting.h"
 
-#include "pages/Colours.h"
+#include "ui/pages/Colours.h"
 
 #include <QApplication>
 #include <QPainter>

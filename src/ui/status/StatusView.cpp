@@ -1,11 +1,11 @@
-#include "status/StatusView.h"
+#include "ui/status/StatusView.h"
 
-#include "app/Shell.h"
-#include "status/ClickableLabel.h"
-#include "status/DoorsView.h"
-#include "status/EventLogView.h"
-#include "status/GaugeView.h"
-#include "status/StatusPainting.h"
+#include "core/session/Shell.h"
+#include "ui/status/ClickableLabel.h"
+#include "ui/status/DoorsView.h"
+#include "ui/status/EventLogView.h"
+#include "ui/status/GaugeView.h"
+#include "ui/status/StatusPainting.h"
 
 #include <QEvent>
 #include <QGridLayout>

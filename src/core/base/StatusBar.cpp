@@ -1,0 +1,46 @@
+#include "core/base/StatusBar.h"
+
+namespace quelta {
+
+void StatusBar::setPanel(int index, const QString &text)
+{
+    QString &panel = panels_.at(static_cast<size_t>(index));
+    if (panel == text)
+        return;
+    panel = text;
+    emit panelChanged(index, text);
+}
+
+void StatusBar::showLinkState(const QString &state)
+{
+    setPanel(0, state);
+    setPanel(1, QString());
+    setPanel(2, QString());
+}
+
+void StatusBar::setProgress(int percent)
+{
+    // Streams report progress per line: only a new figure is worth a repaint.
+    if (progressVisible_ && progress_ == percent)
+        return;
+    progressVisible_ = true;
+    progress_ = percent;
+    emit progressChanged(true, percent);
+}
+
+void StatusBar::hideProgress()
+{
+    progressVisible_ = false;
+    progress_ = 0;
+    emit progressChanged(false, 0);
+}
+
+void StatusBar::setBusy(bool busy)
+{
+    if (busy_ == busy)
+        return;
+    busy_ = busy;
+    emit busyChanged(busy);
+}
+
+} // namespace quelta

@@ -1,0 +1,25 @@
+#include "core/base/ViewState.h"
+
+namespace quelta {
+
+QString viewName(View view)
+{
+    switch (view) {
+    case View::Estat: return QStringLiteral("Estat");
+    case View::Programacio: return QStringLiteral("Programacio");
+    case View::LlistaCircuits: return QStringLiteral("LlistaCircuits");
+    case View::Actualitzacions: return QStringLiteral("Actualitzacions");
+    case View::Mapa: return QStringLiteral("Mapa");
+    }
+    return {};
+}
+
+void ViewState::setPanelmostrat(View view)
+{
+    if (view == panelmostrat_)
+        return;
+    panelmostrat_ = view;
+    emit panelmostratChanged(view);
+}
+
+} // namespace quelta
