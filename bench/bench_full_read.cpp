@@ -124,8 +124,8 @@ int main(int argc, char *argv[])
     // The stream's bytes: everything received from the moment "Xxxx" is written.
     bool counting = false;
     QByteArray received;
-    QObject::connect(&shell.trace(), &DiagnosticTrace::lineAdded, &app, [&counting](const QString &line) {
-        if (line.endsWith(QLatin1String(" qz+Xxxx")))
+    QObject::connect(&shell.channel(), &CommandChannel::sent, &app, [&counting](const QString &text) {
+        if (text == CommandChannel::localFrame(QStringLiteral("Xxxx")))
             counting = true;
     });
     QObject::connect(&shell.channel(), &CommandChannel::received, &app, [&](const QByteArray &bytes) {

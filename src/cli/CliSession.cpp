@@ -21,18 +21,15 @@ constexpr int kStepMs = 20;
 constexpr int kFirstReplyMs = 3000;  // a command's first reply, or the stream's answer
 constexpr int kQuietMs = 1000;       // no further reply for this long: the command is answered
 constexpr int kSettledMs = 200;      // no reply for this long after the session's start: all are in
-const QLatin1String kSent("qz+");
-const QLatin1String kReceived("ComPortRx --> : ");
-const qsizetype kTimeStamp = QStringLiteral("hh:mm:ss.zzz ").size();
 
 QString compact(const QJsonObject &object)
 {
     return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
 }
 
-bool isReply(const QString &line)
+bool isReply(const ReplyLine &line)
 {
-    return line.startsWith(QLatin1Char('+')) || line.contains(QLatin1String(":Protect"));
+    return line.text.startsWith(QLatin1Char('+')) || line.kind == ReplyKind::Lock;
 }
 
 } // namespace
@@ -46,9 +43,18 @@ CliSession::CliSession(const CliOptions &options, QTextStream &out, QTextStream 
 {
 }
 
+// Whatever the outcome, the session ends as the window ends it: a device left behind is locked
+// again and its stream silenced.
 int CliSession::run()
 {
     startShell();
+    const int code = runCommand();
+    shell_->FormClose();
+    return code;
+}
+
+int CliSession::runCommand()
+{
     if (const int failed = connectDevice(); failed != Ok)
         return failed;
     if (const int failed = unlock(); failed != Ok)
@@ -73,8 +79,10 @@ void CliSession::startShell()
                                      QCoreApplication::applicationFilePath());
     shell_->setPortForThisRun(options_.port);
     shell_->supervisor().setSettlingPauses(false);
-    QObject::connect(&shell_->trace(), &DiagnosticTrace::lineAdded, &shell_->trace(),
-                     [this](const QString &line) { traceLine(line.mid(kTimeStamp)); });
+    QObject::connect(&shell_->dispatcher(), &ReplyDispatcher::lineReceived, &shell_->dispatcher(),
+                     [this](const ReplyLine &line) { lineReceived(line); });
+    QObject::connect(&shell_->channel(), &CommandChannel::sent, &shell_->channel(),
+                     [this](const QString &text) { commandSent(text); });
     QObject::connect(&shell_->supervisor(), &LinkSupervisor::connectionEnded, &shell_->supervisor(),
                      [this] { linkLost_ = true; });
     shell_->applyFormatSettings();
@@ -88,12 +96,12 @@ void CliSession::startShell()
 int CliSession::connectDevice()
 {
     shell_->FormActivate();
-    if (!shell_->channel().isOpen())
+    if (!shell_->channel().serial().isOpen())
         return fail(NoDevice, QStringLiteral("cannot open the port %1").arg(options_.port));
     const LinkState &link = shell_->link();
     const bool found = waitFor([&link, this] {
-        return link.circuittrobat && shell_->statusBar().panel(0) == StatusBar::kConectat && !link.firmware.isEmpty()
-            && !link.hardware.isEmpty();
+        return link.circuittrobat && shell_->supervisor().state() == LinkSupervisor::SessionState::Connected
+            && !link.firmware.isEmpty() && !link.hardware.isEmpty();
     });
     return found ? Ok : fail(NoDevice, QStringLiteral("no device answered on %1").arg(options_.port));
 }
@@ -128,11 +136,9 @@ int CliSession::unlock()
 // The device answered a stream-on request (unlocked or locked) since that line.
 bool CliSession::streamAnsweredSince(qsizetype from) const
 {
-    for (qsizetype i = from; i < received_.size(); ++i) {
-        if (received_.at(i).contains(QLatin1String("Inf:")) || received_.at(i).contains(QLatin1String(":Protect")))
-            return true;
-    }
-    return false;
+    return std::any_of(received_.cbegin() + from, received_.cend(), [](const ReplyLine &line) {
+        return line.kind == ReplyKind::StreamOn || line.kind == ReplyKind::Lock;
+    });
 }
 
 int CliSession::identify()
@@ -289,7 +295,7 @@ int CliSession::send()
     });
     for (qsizetype i = before; i < received_.size(); ++i) {
         if (isReply(received_.at(i)))
-            out_ << received_.at(i) << Qt::endl;
+            out_ << received_.at(i).text << Qt::endl;
     }
     if (!quiet || replies == 0)
         return fail(NoDevice, QStringLiteral("no reply to %1").arg(options_.text));
@@ -334,17 +340,20 @@ int CliSession::fail(int code, const QString &message)
     return code;
 }
 
-// The trace's lines of the link: what was sent and what came back.
-void CliSession::traceLine(const QString &line)
+void CliSession::lineReceived(const ReplyLine &line)
 {
-    if (line.startsWith(kReceived)) {
-        const QString received = line.mid(kReceived.size()).trimmed();
-        received_.append(received);
-        if (options_.verbose)
-            err_ << "< " << received << Qt::endl;
-    } else if (options_.verbose && line.startsWith(kSent)) {
-        err_ << "> " << line << Qt::endl;
-    }
+    received_.append({line.text.trimmed(), line.kind, line.path});
+    if (options_.verbose)
+        err_ << "< " << received_.last().text << Qt::endl;
+}
+
+// One line per command: the serial framing's CRs are left out.
+void CliSession::commandSent(const QString &text)
+{
+    if (!options_.verbose)
+        return;
+    for (const QString &command : text.split(QLatin1Char('\r'), Qt::SkipEmptyParts))
+        err_ << "> " << command << Qt::endl;
 }
 
 } // namespace quelta::cli

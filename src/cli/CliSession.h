@@ -37,6 +37,7 @@ private:
     };
 
     void startShell();
+    int runCommand();
     int connectDevice();
     int unlock();
     bool streamAnsweredSince(qsizetype from) const;
@@ -63,7 +64,8 @@ private:
     void waitForQuietLink();
     bool readConfiguration();
     int fail(int code, const QString &message);
-    void traceLine(const QString &line);
+    void lineReceived(const ReplyLine &line);
+    void commandSent(const QString &text);
 
     CliOptions options_;
     QTextStream &out_;
@@ -73,7 +75,7 @@ private:
     QTemporaryDir settingsDir_; // the installer's own settings are not touched
     std::unique_ptr<Shell> shell_;
     QDeadlineTimer deadline_;
-    QStringList received_;       // reply lines, as the link delivered them
+    QList<ReplyLine> received_;  // lines received, as the dispatcher classified them
     bool linkLost_ = false;
 };
 

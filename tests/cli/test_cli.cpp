@@ -96,6 +96,34 @@ private slots:
         QVERIFY2(exitCode != 0 || run.out.contains(QLatin1String("firmware")), qPrintable(run.err));
     }
 
+    // A run that unlocked the device leaves it locked and silent, whether the command worked or not:
+    // the next run without the code is refused.
+    void theSessionEndsLocked_data()
+    {
+        QTest::addColumn<QStringList>("command");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("identify") << QStringList{QStringLiteral("identify")} << 0;
+        QTest::newRow("write of a missing template")
+            << QStringList{QStringLiteral("write"), configs_.filePath(QStringLiteral("missing.pla"))} << 4;
+    }
+
+    void theSessionEndsLocked()
+    {
+        QFETCH(QStringList, command);
+        QFETCH(int, exitCode);
+        test::SimulatedDevice device;
+        QVERIFY(device.start({QStringLiteral("--config"),
+                              deviceVariant(configs_, QStringLiteral("standard.json"), R"("accessCode": "482913")")}));
+        const QStringList port{QStringLiteral("--port"), device.portPath()};
+        const CliRun unlocked = runCli(port + QStringList{QStringLiteral("--verbose"), QStringLiteral("--code"),
+                                                          QStringLiteral("482913")} + command);
+        QCOMPARE(unlocked.exitCode, exitCode);
+        const qsizetype relock = unlocked.err.lastIndexOf(QLatin1String("> qz+cdp=*\n"));
+        QVERIFY2(relock > 0, qPrintable(unlocked.err));
+        QVERIFY(unlocked.err.indexOf(QLatin1String("> qz+inf\n"), relock) > relock);
+        QCOMPARE(runCli(port + QStringList{QStringLiteral("identify")}).exitCode, 5);
+    }
+
     void aPortThatIsNotThere()
     {
         const CliRun run = runCli({QStringLiteral("--port"), QStringLiteral("/dev/quelta-unplugged"), QStringLiteral("identify")});

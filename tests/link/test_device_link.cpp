@@ -5,6 +5,7 @@
 #include <QTest>
 
 using namespace quelta;
+using test::connected;
 
 namespace {
 
@@ -26,11 +27,6 @@ struct LinkFixture
         return shell;
     }
 };
-
-bool connected(Shell &shell)
-{
-    return shell.link().circuittrobat && shell.statusBar().panel(0) == StatusBar::kConectat;
-}
 
 } // namespace
 

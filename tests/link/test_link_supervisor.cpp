@@ -30,8 +30,8 @@ struct Fixture
     Fixture()
     {
         supervisor.setTimeDivisor(100);
-        channel.setPortName(device.slavePath());
-        channel.reopenPort();
+        channel.serial().setPortName(device.slavePath());
+        channel.serial().open();
     }
 
     // A reply as the dispatcher hands it over, then the tick it wakes.
@@ -177,8 +177,8 @@ private slots:
     void unreachablePortIsShown()
     {
         Fixture f;
-        f.channel.setPortName(QStringLiteral("/dev/quelta-missing"));
-        f.channel.closePort();
+        f.channel.serial().setPortName(QStringLiteral("/dev/quelta-missing"));
+        f.channel.serial().close();
         f.link.espero = QStringLiteral("+ver");
         f.link.vegades_espero = 6;
         f.supervisor.TimerCircuitTimer();

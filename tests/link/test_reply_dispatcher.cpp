@@ -4,6 +4,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <optional>
+
 using namespace quelta;
 
 Q_DECLARE_METATYPE(quelta::ReplyKind)
@@ -55,6 +57,23 @@ private slots:
         link.puntercamp = puntercamp;
         link.inf = inf;
         QCOMPARE(classifyReply(line, link, path), kind);
+
+        // Received, the line reaches the listeners with its class, before it is handled.
+        DiagnosticTrace trace;
+        ReplyDispatcher dispatcher(link, trace);
+        std::optional<ReplyLine> received;
+        connect(&dispatcher, &ReplyDispatcher::lineReceived, this, [&received, &link](const ReplyLine &heard) {
+            QVERIFY(link.StrCom.isEmpty());
+            received = heard;
+        });
+        if (path == ReplyPath::Serial)
+            dispatcher.ComPortRxChar(line.toLatin1());
+        else
+            dispatcher.RebutIP(line);
+        QVERIFY(received);
+        QCOMPARE(received->text, line);
+        QCOMPARE(received->kind, kind);
+        QCOMPARE(received->path, path);
     }
 
     // Capture starts at "+" or "{"; what comes before on the line is only mirrored.
@@ -84,6 +103,7 @@ private slots:
         QSignalSpy frames(&dispatcher, &ReplyDispatcher::statusFrame);
         dispatcher.ComPortRxChar("{#0:1010#1:x}{#0:0101}");
         QCOMPARE(frames.count(), 2);
+        QCOMPARE(frames.at(0).at(0).toString(), QStringLiteral("{#0:1010#1:x}"));
         QCOMPARE(link.StrCom, QStringLiteral("{#0:0101}"));
     }
 

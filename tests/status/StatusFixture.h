@@ -14,7 +14,7 @@
 #include "core/status/StatusScreen.h"
 
 #include "ColourNames.h"
-#include "FakePublisher.h"
+#include "RemoteTransportStub.h"
 #include "PseudoTerminal.h"
 #include "ScriptedPrompter.h"
 
@@ -61,7 +61,7 @@ struct StatusFixture
     DiagnosticTrace trace;
     StatusBar statusBar;
     ScriptedPrompter prompter;
-    FakePublisher publisher;
+    RemoteTransportStub publisher;
     CommandChannel channel{link, trace};
     ParameterDictionary dictionary;
     StatusScreen screen{link, statusBar};
@@ -75,19 +75,17 @@ struct StatusFixture
     StatusFixture()
     {
         dictionary.Llegir_DefInfo(NamedStrings());
-        channel.setPortName(device.slavePath());
-        channel.reopenPort();
-        channel.setPublisher(&publisher);
-        decoder.setPublisher(&publisher);
+        channel.serial().setPortName(device.slavePath());
+        channel.serial().open();
     }
 
-    void goRemote() { link.connex_remota = QStringLiteral("MQTT"); }
+    void goRemote() { channel.activate(publisher); }
 
     // A frame as the dispatcher hands it over.
     void frame(const QString &text)
     {
         link.StrCom = text;
-        decoder.Llegir_In();
+        decoder.Llegir_In(text);
     }
 
     QStringList logTexts() const

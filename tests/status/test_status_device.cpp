@@ -47,8 +47,8 @@ struct DeviceSession
         QObject::connect(&dispatcher, &ReplyDispatcher::statusFrame, &decoder, &StatusFrameDecoder::Llegir_In);
         if (!device.start({QStringLiteral("--config"), test::SimulatedDevice::config(config)}))
             return false;
-        channel.setPortName(device.portPath());
-        return channel.reopenPort() && channel.escriu_port(CommandChannel::localFrame(QStringLiteral("INf")));
+        channel.serial().setPortName(device.portPath());
+        return channel.serial().open() && channel.escriu_port(CommandChannel::localFrame(QStringLiteral("INf")));
     }
 
     bool logHas(const QString &text) const

@@ -49,4 +49,10 @@ struct ShellHarness
     }
 };
 
+// A device session is established, as the status bar shows it: "CONECTADO".
+inline bool connected(Shell &shell)
+{
+    return shell.link().circuittrobat && shell.supervisor().state() == LinkSupervisor::SessionState::Connected;
+}
+
 } // namespace quelta::test

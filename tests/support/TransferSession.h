@@ -22,8 +22,7 @@ inline QString deviceVariant(const QTemporaryDir &dir, const QString &name, cons
     return path;
 }
 
-// A simulated device and the tool on it, with the exchange between them as the diagnostic trace
-// shows it: "> cmd" for a command sent, "< line" for a line received, "* start" where the test
+// A simulated device and the tool on it, with the exchange between them: "> cmd" for a command sent, "< line" for a line received, "* start" where the test
 // started a transfer and "* end" where the engine under test reported it over.
 struct TransferSession
 {
@@ -38,13 +37,14 @@ struct TransferSession
         if (!device.start(deviceOptions))
             qFatal("quelta-devsim did not start");
         Shell &shell = harness.create(device.portPath(), kTimeDivisor);
-        QObject::connect(&shell.trace(), &DiagnosticTrace::lineAdded, &shell, [this](const QString &line) {
-            const QString text = line.mid(QStringLiteral("hh:mm:ss.zzz ").size());
-            if (text.startsWith(QLatin1String("qz+")))
-                log.append(QStringLiteral("> ") + text.mid(3));
-            else if (text.startsWith(QLatin1String("ComPortRx --> : ")))
-                log.append(QStringLiteral("< ") + text.mid(16).trimmed());
+        QObject::connect(&shell.channel(), &CommandChannel::sent, &shell, [this](const QString &text) {
+            for (const QString &command : text.split(QLatin1Char('\r'), Qt::SkipEmptyParts)) {
+                if (command.startsWith(QLatin1String("qz+")))
+                    log.append(QStringLiteral("> ") + command.mid(3));
+            }
         });
+        QObject::connect(&shell.dispatcher(), &ReplyDispatcher::lineReceived, &shell,
+                         [this](const ReplyLine &line) { log.append(QStringLiteral("< ") + line.text.trimmed()); });
         return shell;
     }
 
@@ -82,11 +82,6 @@ struct TransferSession
         return sent;
     }
 };
-
-inline bool connected(Shell &shell)
-{
-    return shell.link().circuittrobat && shell.statusBar().panel(0) == StatusBar::kConectat;
-}
 
 // Waits for a moment when nothing is on its way: supervision has settled into its polling, its
 // last poll went out long enough ago to be answered and handled, and the next one is still far off.

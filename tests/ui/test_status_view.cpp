@@ -36,7 +36,7 @@ struct Window : test::WindowFixture
     void frame(const QString &text)
     {
         shell.link().StrCom = text;
-        shell.statusDecoder().Llegir_In();
+        shell.statusDecoder().Llegir_In(text);
     }
 
     // The status screen on view, as with a device connected.

@@ -1,70 +1,67 @@
 #pragma once
 
 #include "core/link/LinkState.h"
-#include "core/link/RemotePublisher.h"
+#include "core/link/SerialTransport.h"
 
 #include <QObject>
-#include <QSerialPort>
 
 namespace quelta {
 
 class DiagnosticTrace;
 
-// The serial side of the device link: the port with its fixed settings, and the writing of
-// command lines to it.
+// The device link as the rest of the program sees it: commands go out through the active
+// transport, and the traffic of the transports comes in through one set of signals. The serial
+// transport always exists; a remote one is activated for a remote session.
 class CommandChannel : public QObject
 {
     Q_OBJECT
 public:
     CommandChannel(LinkState &link, DiagnosticTrace &trace, QObject *parent = nullptr);
 
-    // The PC's serial ports, plus the configured name when it is none of them (a pseudo-terminal
-    // path or a port that is unplugged right now).
-    static QStringList portList(const QString &configured);
+    SerialTransport &serial() { return serial_; }
+    const SerialTransport &serial() const { return serial_; }
 
-    // As configured: a path stays a path (the serial port shortens "/dev/..." names).
-    QString portName() const { return portName_; }
-    void setPortName(const QString &name);
-    // Closes the port, opens it again under its name and clears both buffers.
-    bool reopenPort();
-    // Why the last opening failed.
-    QSerialPort::SerialPortError openError() const { return openError_; }
-    void closePort();
-    void clearBuffers();
-    bool isOpen() const { return port_.isOpen(); }
+    // Commands go through this transport from now on, and the link takes its mode.
+    void activate(Transport &transport);
+    const Transport &active() const { return *active_; }
 
-    // The remote side, once an MQTT session exists.
-    void setPublisher(RemotePublisher *publisher) { publisher_ = publisher; }
+    // The send rule: one command body through the active transport, framed as it frames commands.
+    void sendCommand(const QString &body, RemoteTopic topic = RemoteTopic::Cfg);
+    // Text already in the device's form (an output order, a door order) through the active transport.
+    void sendRaw(const QString &text, RemoteTopic topic);
+    // The remote session, if one is active, is ended as its transport ends it.
     void endRemoteSession();
 
-    // The send rule: framed to the serial port on the local link, published on the remote one,
-    // dropped in any other mode.
-    void sendCommand(const QString &body, RemoteTopic topic = RemoteTopic::Cfg);
     // Writes a framed command, or any text, to the serial port as Windows-1252 bytes.
     bool escriu_port(const QString &text);
-    // Writes raw bytes, one at a time (firmware blocks on their way to the device).
-    bool escriu_port_Buffer(const QByteArray &bytes);
+    // Writes raw bytes to the serial port (firmware blocks on their way to the device).
+    bool escriu_port_Buffer(const QByteArray &bytes) { return serial_.writeBuffer(bytes); }
     // The identification handshake that follows every opening of the port.
     void sendIdentificationRequest();
 
-    // Local framing of a command body: CR, "qz+", the body, CR.
-    static QString localFrame(const QString &body);
+    static QString localFrame(const QString &body) { return SerialTransport::localFrame(body); }
 
 signals:
-    // No port is named or a write failed: the device is taken as not answering.
+    // No port is named, or a write or publish failed: the device is taken as not answering.
     void writeFailed();
+    // A command as it went out on any transport.
+    void sent(const QString &text);
+    // The serial stream's characters.
     void received(const QByteArray &bytes);
+    // A message of the active remote transport's answer topic.
+    void messageReceived(const QString &text);
+    // Raw fire-panel bytes relayed by the active remote transport.
+    void panelBytesReceived(const QByteArray &payload);
 
 private:
-    void configurePort();
-    bool writeBytes(const QByteArray &bytes);
+    void attach(Transport &transport);
+    bool isActive(const Transport &transport) const { return &transport == active_; }
 
     LinkState &link_;
     DiagnosticTrace &trace_;
-    QSerialPort port_;
-    QString portName_;
-    RemotePublisher *publisher_ = nullptr;
-    QSerialPort::SerialPortError openError_ = QSerialPort::NoError;
+    SerialTransport serial_;
+    Transport *active_ = &serial_;
+    QList<const Transport *> attached_;
 };
 
 // Waits the given milliseconds without handling any event, so that replies arriving meanwhile are

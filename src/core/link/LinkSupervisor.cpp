@@ -54,6 +54,15 @@ void LinkSupervisor::start()
     TimerLeds.start(scaled(100));
 }
 
+void LinkSupervisor::setState(SessionState state)
+{
+    statusBar_.showLinkState(state == SessionState::Connected ? StatusBar::kConectat : StatusBar::kSinConexio);
+    if (state == state_)
+        return;
+    state_ = state;
+    emit stateChanged(state);
+}
+
 void LinkSupervisor::setTimeDivisor(int divisor)
 {
     timeDivisor_ = divisor;
@@ -113,7 +122,7 @@ void LinkSupervisor::TimerCircuitTimer()
     if (link_.vegades_espero == 0)
         declareLost();
     if (link_.circuit) {
-        if (!link_.circuittrobat || statusBar_.panel(0) != StatusBar::kConectat)
+        if (!link_.circuittrobat || state_ != SessionState::Connected)
             establishConnection();
         else if (views_.isShown(View::Estat))
             keepStreamAlive();
@@ -180,7 +189,7 @@ void LinkSupervisor::poll()
 {
     if (remoteSide())
         pollRemote();
-    else if (!channel_.portName().isEmpty())
+    else if (!channel_.serial().portName().isEmpty())
         pollLocal();
 }
 
@@ -196,8 +205,8 @@ void LinkSupervisor::pollLocal()
 {
     emit portListChanged();
     bool ok = true;
-    if (!channel_.isOpen()) {
-        ok = channel_.reopenPort();
+    if (!channel_.serial().isOpen()) {
+        ok = channel_.serial().open();
         link_.circuittrobat = false;
     }
     QString body;
@@ -205,7 +214,7 @@ void LinkSupervisor::pollLocal()
     ok = ok && channel_.escriu_port(CommandChannel::localFrame(body));
     if (!ok) {
         link_.circuit = false;
-        statusBar_.setPanel(1, tr(" No se puede acceder al puerto :") + channel_.portName());
+        statusBar_.setPanel(1, tr(" No se puede acceder al puerto :") + channel_.serial().portName());
         statusBar_.hideProgress();
     }
 }
@@ -214,7 +223,7 @@ void LinkSupervisor::declareLost()
 {
     link_.circuit = false;
     link_.connex_Quelta_Agui = 0;
-    statusBar_.showLinkState(StatusBar::kSinConexio);
+    setState(SessionState::NoConnection);
     statusBar_.hideProgress();
 }
 
@@ -223,7 +232,7 @@ void LinkSupervisor::establishConnection()
     statusBar_.setBusy(false);
     link_.circuittrobat = true;
     link_.protegit = false;
-    statusBar_.showLinkState(StatusBar::kConectat);
+    setState(SessionState::Connected);
     statusBar_.hideProgress();
     link_.espero = QStringLiteral("+ver");
     if (link_.isLocal()) {
@@ -283,7 +292,7 @@ void LinkSupervisor::BBLlegirEstatClick()
 
 void LinkSupervisor::showStatusScreen()
 {
-    emit statusScreenShown(statusBar_.panel(0) != StatusBar::kSinConexio);
+    emit statusScreenShown(state_ == SessionState::Connected);
     statusBar_.setPanel(1, QString());
     statusBar_.hideProgress();
     statusBar_.setBusy(false);
@@ -347,7 +356,7 @@ void LinkSupervisor::watchdogExpired()
 
 void LinkSupervisor::reopenAndIdentify()
 {
-    channel_.reopenPort();
+    channel_.serial().open();
     channel_.sendIdentificationRequest();
     startSupervision(3000);
 }

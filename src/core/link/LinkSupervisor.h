@@ -31,6 +31,10 @@ class LinkSupervisor : public QObject
 {
     Q_OBJECT
 public:
+    // The session as the status bar's first panel shows it: "SIN   CONEXION" or "CONECTADO".
+    enum class SessionState { NoConnection, Connected };
+    Q_ENUM(SessionState)
+
     LinkSupervisor(LinkState &link, CommandChannel &channel, StatusBar &statusBar, ViewState &views,
                    Prompter &prompter, std::function<QString()> windowTitle, QObject *parent = nullptr);
 
@@ -40,6 +44,10 @@ public:
     QTimer TimerLeds;
 
     void start();
+
+    SessionState state() const { return state_; }
+    // Shown on the status bar, whose other panels are emptied.
+    void setState(SessionState state);
 
     void TimerCircuitTimer();
     void TimerLedsTimer();
@@ -63,6 +71,7 @@ public:
     void setSettlingPauses(bool on) { settlingPauses_ = on; }
 
 signals:
+    void stateChanged(quelta::LinkSupervisor::SessionState state);
     void identityChanged();                     // firmware, identifier, hardware or panel type learnt
     void partsMaskApplied(const QString &mask); // a four-character mask: each "0" is a part not fitted
     void connectionEstablished();
@@ -102,6 +111,7 @@ private:
     Prompter &prompter_;
     std::function<QString()> windowTitle_;
     QList<const QTimer *> transferTimers_;
+    SessionState state_ = SessionState::NoConnection;
     int timeDivisor_ = 1;
     bool settlingPauses_ = true;
 };

@@ -80,7 +80,8 @@ void ReplyDispatcher::ComPortRxChar(QByteArrayView bytes)
 
 void ReplyDispatcher::receiveCharacter(QChar c)
 {
-    mirror_.append(c);
+    if (mirror_.size() < kBufferSize)
+        mirror_.append(c);
     if (!capturing_ && (c == QLatin1Char('+') || c == QLatin1Char('{')))
         capturing_ = true;
     if (capturing_ && captured_.size() < kBufferSize)
@@ -113,6 +114,7 @@ void ReplyDispatcher::RebutIP(const QString &text)
     trace_.Escriure_REPortserie(QStringLiteral("RebutIP= ") + text);
     link_.tempsRX = 2;
     if (text.contains(QLatin1String(":Protect"))) {
+        emit lineReceived({text, ReplyKind::Lock, ReplyPath::Remote});
         link_.protegit = true;
         return;
     }
@@ -146,6 +148,7 @@ void ReplyDispatcher::acceptLine(const QString &line, ReplyPath path)
 
 void ReplyDispatcher::handle(ReplyKind kind, const QString &line, ReplyPath path)
 {
+    emit lineReceived({line, kind, path});
     switch (kind) {
     case ReplyKind::Lock:
         link_.protegit = true;
@@ -166,7 +169,7 @@ void ReplyDispatcher::handle(ReplyKind kind, const QString &line, ReplyPath path
     case ReplyKind::Operators:
         acceptLine(line, path);
         if (link_.circuittrobat)
-            emit operatorsLine();
+            emit operatorsLine(line);
         break;
     case ReplyKind::Initialised:
     case ReplyKind::Erased:
@@ -178,7 +181,7 @@ void ReplyDispatcher::handle(ReplyKind kind, const QString &line, ReplyPath path
         break;
     case ReplyKind::WildcardLine:
         acceptLine(line, path);
-        emit wildcardLine();
+        emit wildcardLine(line);
         break;
     case ReplyKind::AwaitedReply:
         acceptLine(line, path);
@@ -190,7 +193,7 @@ void ReplyDispatcher::handle(ReplyKind kind, const QString &line, ReplyPath path
     case ReplyKind::StatusFrame:
         link_.tempsllegir = path == ReplyPath::Serial ? 100 : 5;
         link_.StrCom = line;
-        emit statusFrame();
+        emit statusFrame(line);
         break;
     case ReplyKind::Ignored:
         break;

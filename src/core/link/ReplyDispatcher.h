@@ -26,6 +26,14 @@ enum class ReplyKind {
 
 enum class ReplyPath { Serial, Remote };
 
+// One line from the device, as the dispatcher classified it.
+struct ReplyLine
+{
+    QString text;
+    ReplyKind kind = ReplyKind::Ignored;
+    ReplyPath path = ReplyPath::Serial;
+};
+
 ReplyKind classifyReply(const QString &line, const LinkState &link, ReplyPath path);
 
 // Assembles the device's characters into lines, classifies each line, keeps the link variables up
@@ -47,13 +55,15 @@ public:
     void RebutIPCentral(const QByteArray &payload);
 
 signals:
+    // Every line received, with its class, before it is handled.
+    void lineReceived(const quelta::ReplyLine &line);
     void wakeSupervision();           // run TimerCircuit at once
     void remoteLineArrived();         // TimerCircuit back to 5000 ms
     void wakeReadEngine();            // run TimerLlegir at once
     void wakeWriteEngine();           // run TimerGravar at once
-    void operatorsLine();             // Llegir_LlistaOper
-    void wildcardLine();              // Llegir_pantalla
-    void statusFrame();               // Llegir_In
+    void operatorsLine(const QString &line); // Llegir_LlistaOper
+    void wildcardLine(const QString &line);  // Llegir_pantalla
+    void statusFrame(const QString &frame);  // Llegir_In
     void writeRunEnded();             // an erase or factory restore ended the write engine's run
     void factoryValuesRestored();     // start a full read
     void updateRelayLine(const QString &text); // escriu_TCPActu
@@ -72,7 +82,7 @@ private:
     DiagnosticTrace &trace_;
     QString captured_;   // the line being captured, from its "+" or "{"
     bool capturing_ = false;
-    QString mirror_;     // everything received since the last CR, for the console
+    QString mirror_;     // what was received since the last CR, for the console; as bounded as the line
 };
 
 } // namespace quelta

@@ -35,6 +35,8 @@ Shell::Shell(Prompter &prompter, InternetCheck &internet, std::unique_ptr<QSetti
 void Shell::connectLink()
 {
     connect(&channel_, &CommandChannel::received, &dispatcher_, &ReplyDispatcher::ComPortRxChar);
+    connect(&channel_, &CommandChannel::messageReceived, &dispatcher_, &ReplyDispatcher::RebutIP);
+    connect(&channel_, &CommandChannel::panelBytesReceived, &dispatcher_, &ReplyDispatcher::RebutIPCentral);
     connect(&channel_, &CommandChannel::writeFailed, &supervisor_, &LinkSupervisor::portWriteFailed);
     connect(&supervisor_, &LinkSupervisor::clearAllFields, this, &Shell::Esborra_Camps);
     connect(&dispatcher_, &ReplyDispatcher::wildcardLine, &readEngine_, &ReadEngine::Llegir_pantalla);
@@ -81,7 +83,7 @@ void Shell::readSettings()
     while (!settings_.LLegirConfigInicial(dadesPC_.IP))
         settings_.GuardarConfigInicial();
     languages_.setIdioma(settings_.values().idioma);
-    channel_.setPortName(portForThisRun_.isEmpty() ? settings_.values().port : portForThisRun_);
+    channel_.serial().setPortName(portForThisRun_.isEmpty() ? settings_.values().port : portForThisRun_);
 }
 
 void Shell::chooseStartupLanguage()
@@ -135,20 +137,20 @@ void Shell::FormActivate()
     online_ = internet_.isOnline();
     emit windowTitleChanged(windowTitle());
     emit cloudFunctionsChanged(cloudFunctionsEnabled());
-    if (!channel_.portName().isEmpty())
+    if (!channel_.serial().portName().isEmpty())
         openPortAndIdentify();
 }
 
 void Shell::startLink()
 {
-    statusBar_.showLinkState(StatusBar::kSinConexio);
+    supervisor_.setState(LinkSupervisor::SessionState::NoConnection);
     link_.comunicacioLocal = true;
     supervisor_.start();
 }
 
 void Shell::openPortAndIdentify()
 {
-    channel_.reopenPort();
+    channel_.serial().open();
     channel_.sendIdentificationRequest();
     supervisor_.startSupervision(100);
 }
@@ -170,8 +172,8 @@ void Shell::leaveLocalDevice()
     delay(100);
     channel_.escriu_port(CommandChannel::localFrame(QStringLiteral("inf")));
     delay(100);
-    channel_.clearBuffers();
-    channel_.closePort();
+    channel_.serial().clearBuffers();
+    channel_.serial().close();
 }
 
 void Shell::forgetCloudCredentials()
@@ -182,9 +184,9 @@ void Shell::forgetCloudCredentials()
 
 void Shell::CCBPortClick(const QString &name)
 {
-    channel_.closePort();
-    channel_.setPortName(name);
-    if (!name.isEmpty() && !channel_.reopenPort() && channel_.openError() == QSerialPort::DeviceNotFoundError)
+    channel_.serial().close();
+    channel_.serial().setPortName(name);
+    if (!name.isEmpty() && !channel_.serial().open() && channel_.serial().openError() == QSerialPort::DeviceNotFoundError)
         prompter_.ElMeuMessageDlg(dialog::warning(tr("No se puede abrir este puerto\r\nDesconecte el cable y vuelva a conectarlo")));
     settings_.values().port = name;
     settings_.GuardarConfigInicial();
@@ -194,12 +196,12 @@ void Shell::CCBPortClick(const QString &name)
 void Shell::CCBPortChange()
 {
     channel_.escriu_port(CommandChannel::localFrame(QStringLiteral("cdp=*")));
-    channel_.reopenPort();
+    channel_.serial().open();
     settings_.GuardarConfigInicial();
     link_.protegit = false;
     Esborra_Camps();
     channel_.sendIdentificationRequest();
-    if (!channel_.portName().isEmpty())
+    if (!channel_.serial().portName().isEmpty())
         supervisor_.startSupervision(500);
 }
 
@@ -208,7 +210,7 @@ void Shell::Esborra_Camps()
     link_.central.clear();
     link_.connex_Quelta_Agui = 0;
     statusBar_.setBusy(false);
-    statusBar_.showLinkState(StatusBar::kSinConexio);
+    supervisor_.setState(LinkSupervisor::SessionState::NoConnection);
     statusBar_.setPanel(2, QStringLiteral(" "));
     statusBar_.hideProgress();
     model_.resetModifiedCount();
@@ -278,8 +280,8 @@ void Shell::MIIDefecteClick()
 
 void Shell::MIIComunicacioLocalClick()
 {
-    if (link_.isRemote())
-        channel_.endRemoteSession();
+    channel_.endRemoteSession();
+    channel_.activate(channel_.serial());
     if (!views_.isShown(View::LlistaCircuits))
         CCBPortChange();
     link_.comunicacioLocal = true;

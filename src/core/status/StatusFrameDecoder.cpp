@@ -4,7 +4,6 @@
 #include "core/base/Prompter.h"
 #include "core/link/CommandChannel.h"
 #include "core/link/LinkState.h"
-#include "core/link/RemotePublisher.h"
 #include "core/model/ParameterDictionary.h"
 #include "core/status/DeviceEventLog.h"
 #include "core/status/DoorsScreen.h"
@@ -65,9 +64,8 @@ StatusFrameDecoder::StatusFrameDecoder(LinkState &link, CommandChannel &channel,
 {
 }
 
-void StatusFrameDecoder::Llegir_In()
+void StatusFrameDecoder::Llegir_In(const QString &frame)
 {
-    const QString frame = link_.StrCom;
     if (!frame.contains(QLatin1String("{#")) || !frame.contains(QLatin1Char('}')))
         return;
     doors_.applyDoorWord(frame);
@@ -366,12 +364,10 @@ void StatusFrameDecoder::ActivarSortidesClick(int output)
     const bool restore = screen_.outputActive(output);
     QString pattern(StatusScreen::kOutputs, QLatin1Char('.'));
     pattern[output - 1] = restore ? QLatin1Char('0') : QLatin1Char('1');
-    if (link_.isLocal()) {
+    if (link_.isLocal())
         channel_.escriu_port(CommandChannel::localFrame(QStringLiteral("sor=") + pattern));
-    } else if (link_.isRemote() && publisher_) {
-        publisher_->Publica_MQTT(RemoteTopic::Sts, QStringLiteral("{#S") + pattern + QLatin1Char('}'));
-        link_.tempsTX = 4;
-    }
+    else
+        channel_.sendRaw(QStringLiteral("{#S") + pattern + QLatin1Char('}'), RemoteTopic::Sts);
     if (online_())
         cloud_.ActualitzaEventsRTDB(link_.identConnectar,
                                     (restore ? tr("Salida restaurada: ") : tr("Salida disparada: ")) + name,

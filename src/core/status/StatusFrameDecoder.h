@@ -16,7 +16,6 @@ class DoorsScreen;
 class PanelSections;
 class ParameterDictionary;
 class Prompter;
-class RemotePublisher;
 class StatusCloud;
 class StatusScreen;
 struct LinkState;
@@ -35,11 +34,9 @@ public:
 
     // The fire-panel screens; without them the panel sections only reach the trace.
     void setPanelSections(PanelSections *sections) { panelSections_ = sections; }
-    // The remote side, once an MQTT session exists: output orders are published as raw payloads.
-    void setPublisher(RemotePublisher *publisher) { publisher_ = publisher; }
-
-    // Decodes the status frame in StrCom and empties StrCom, unless the remote link was cut.
-    void Llegir_In();
+    // Decodes a status frame (the dispatcher also left it in StrCom) and empties StrCom, unless
+    // the remote link was cut.
+    void Llegir_In(const QString &frame);
     // A click on output box ES1-ES4 (its Tag): after confirmation the output is toggled.
     void ActivarSortidesClick(int output);
 
@@ -77,7 +74,6 @@ private:
     StatusCloud &cloud_;
     std::function<bool()> online_;
     PanelSections *panelSections_ = nullptr;
-    RemotePublisher *publisher_ = nullptr;
 };
 
 } // namespace quelta

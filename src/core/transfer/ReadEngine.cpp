@@ -89,9 +89,8 @@ void ReadEngine::BBLlegirClick()
     link_.StrCom.clear();
 }
 
-void ReadEngine::Llegir_pantalla()
+void ReadEngine::Llegir_pantalla(const QString &line)
 {
-    const QString line = link_.StrCom;
     if (line.contains(QLatin1String("x:Ok"))) {
         endStream();
         return;
@@ -158,9 +157,8 @@ void ReadEngine::linkLost()
 
 // --- Operators ---------------------------------------------------------------------------------
 
-void ReadEngine::Llegir_LlistaOper()
+void ReadEngine::Llegir_LlistaOper(const QString &line)
 {
-    const QString line = link_.StrCom;
     GridModel *operators = model_.grid(u"SGOperadores");
     if (line.contains(QLatin1String("+85xx:Ok"))) {
         link_.llegirpag = false;

@@ -30,10 +30,10 @@ public:
     // "Leer": the page shown.
     void BBLlegirPagClick(ProgPage page);
     void TimerLlegirTimer();
-    // One line of a wildcard stream (in StrCom), or its end.
-    void Llegir_pantalla();
-    // One line of the operators block (in StrCom), or its end.
-    void Llegir_LlistaOper();
+    // One line of a wildcard stream, or its end; the dispatcher also left it in StrCom.
+    void Llegir_pantalla(const QString &line);
+    // One line of the operators block, or its end; the dispatcher also left it in StrCom.
+    void Llegir_LlistaOper(const QString &line);
 
     // A read has completed in this session; clearing everything forgets it.
     bool progllegida() const { return progllegida_; }

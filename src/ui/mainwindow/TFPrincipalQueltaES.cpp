@@ -98,7 +98,7 @@ TFPrincipalQueltaES::TFPrincipalQueltaES(Shell &shell, QWidget *parent)
 
     linkStrip_->setCurrentWidget(PUSB_);
     MIIComunicacioLocal_->setChecked(true);
-    if (!shell_.channel().portName().isEmpty())
+    if (!shell_.channel().serial().portName().isEmpty())
         refreshPortList();
 
     placeStatusBarItems();
@@ -816,9 +816,9 @@ void TFPrincipalQueltaES::BBLlegirEstatClick()
 
 void TFPrincipalQueltaES::refreshPortList()
 {
-    const QString port = shell_.channel().portName();
+    const QString port = shell_.channel().serial().portName();
     CCBPort_->clear();
-    CCBPort_->addItems(CommandChannel::portList(port));
+    CCBPort_->addItems(SerialTransport::portList(port));
     CCBPort_->setCurrentText(port);
 }
 
