@@ -53,13 +53,13 @@ double medianMs(QList<qint64> nanoseconds)
 double storeIntoShellModel(Shell &shell, const QList<StreamLine> &zones)
 {
     QList<qint64> runs;
-    const bool aguilera = shell.model().isPageVisible(ProgPage::CentralAguilera);
+    const bool aguilera = shell.programming().model().isPageVisible(ProgPage::CentralAguilera);
     for (int run = 0; run < kStoreRuns; ++run) {
         QElapsedTimer clock;
         clock.start();
         for (const StreamLine &zone : zones) {
             if (const std::optional<int> number = numeroEntrada(QString::fromLatin1(zone.code), aguilera))
-                shell.model().storeEntry(*number, QString::fromLatin1(zone.value));
+                shell.programming().model().storeEntry(*number, QString::fromLatin1(zone.value));
         }
         runs.append(clock.nsecsElapsed());
     }
@@ -71,10 +71,10 @@ double storeIntoFreshModel()
 {
     LinkState link;
     link.central = QStringLiteral("AE/SA");
-    StatusBar statusBar;
+    TransferActivity activity;
     ParameterDictionary dictionary;
     dictionary.Llegir_parametres();
-    ConfigurationModel model(link, statusBar);
+    ConfigurationModel model(link, activity);
     model.InicialitzaPunters(dictionary);
     model.Esborra_param();
     const int first = model.grid(u"SGLlistatZonesAgui")->number();
@@ -108,11 +108,11 @@ int main(int argc, char *argv[])
 
     // Connected, settled into polling, and between two polls: nothing else on the wire.
     int polls = 0;
-    QObject::connect(&shell.supervisor(), &LinkSupervisor::identityChanged, &app, [&polls] { ++polls; });
-    const QTimer &supervision = shell.supervisor().TimerCircuit;
+    QObject::connect(&shell.device().supervisor(), &LinkSupervisor::identityChanged, &app, [&polls] { ++polls; });
+    const QTimer &supervision = shell.device().supervisor().TimerCircuit;
     const bool quiet = waitUntil(
         [&] {
-            return shell.link().circuittrobat && polls >= 3 && supervision.interval() == 5000
+            return shell.device().link().circuittrobat && polls >= 3 && supervision.interval() == 5000
                 && supervision.remainingTime() > 300 && supervision.remainingTime() < 4800;
         },
         30000);
@@ -124,20 +124,20 @@ int main(int argc, char *argv[])
     // The stream's bytes: everything received from the moment "Xxxx" is written.
     bool counting = false;
     QByteArray received;
-    QObject::connect(&shell.channel(), &CommandChannel::sent, &app, [&counting](const QString &text) {
+    QObject::connect(&shell.device().channel(), &CommandChannel::sent, &app, [&counting](const QString &text) {
         if (text == CommandChannel::localFrame(QStringLiteral("Xxxx")))
             counting = true;
     });
-    QObject::connect(&shell.channel(), &CommandChannel::received, &app, [&](const QByteArray &bytes) {
+    QObject::connect(&shell.device().channel(), &CommandChannel::received, &app, [&](const QByteArray &bytes) {
         if (counting)
             received.append(bytes);
     });
 
     QElapsedTimer clock;
     qint64 totalNs = -1;
-    QObject::connect(&shell.readEngine(), &ReadEngine::readFinished, &app, [&] { totalNs = clock.nsecsElapsed(); });
+    QObject::connect(&shell.programming().readEngine(), &ReadEngine::readFinished, &app, [&] { totalNs = clock.nsecsElapsed(); });
     clock.start();
-    shell.readEngine().BBLlegirClick();
+    shell.programming().readEngine().BBLlegirClick();
     if (!waitUntil([&] { return totalNs >= 0; }, 60000)) {
         say(QStringLiteral("the read did not finish"));
         return 1;
@@ -153,7 +153,7 @@ int main(int argc, char *argv[])
     const double wire = static_cast<double>(bytes) / kWireBytesPerSecond;
     const double total = static_cast<double>(totalNs) / 1e9;
     const double ratio = total / (wire + kInfWaitSeconds);
-    const GridModel *zoneGrid = shell.model().grid(u"SGLlistatZonesAgui");
+    const GridModel *zoneGrid = shell.programming().model().grid(u"SGLlistatZonesAgui");
 
     say(QStringLiteral("whole-device read of aesa.json, paced at 11,520 B/s"));
     say(QStringLiteral("stream: %1 lines (%2 zone lines), %3 bytes from \"Xxxx\" to \"+Xxxx:Ok\"")

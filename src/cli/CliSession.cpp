@@ -78,12 +78,12 @@ void CliSession::startShell()
                                                                  QSettings::IniFormat),
                                      QCoreApplication::applicationFilePath());
     shell_->setPortForThisRun(options_.port);
-    shell_->supervisor().setSettlingPauses(false);
-    QObject::connect(&shell_->dispatcher(), &ReplyDispatcher::lineReceived, &shell_->dispatcher(),
+    device().supervisor().setSettlingPauses(false);
+    QObject::connect(&device().dispatcher(), &ReplyDispatcher::lineReceived, &device().dispatcher(),
                      [this](const ReplyLine &line) { lineReceived(line); });
-    QObject::connect(&shell_->channel(), &CommandChannel::sent, &shell_->channel(),
+    QObject::connect(&device().channel(), &CommandChannel::sent, &device().channel(),
                      [this](const QString &text) { commandSent(text); });
-    QObject::connect(&shell_->supervisor(), &LinkSupervisor::connectionEnded, &shell_->supervisor(),
+    QObject::connect(&device().supervisor(), &LinkSupervisor::connectionEnded, &device().supervisor(),
                      [this] { linkLost_ = true; });
     shell_->applyFormatSettings();
     shell_->ObtenirDadesPC();
@@ -96,11 +96,11 @@ void CliSession::startShell()
 int CliSession::connectDevice()
 {
     shell_->FormActivate();
-    if (!shell_->channel().serial().isOpen())
+    if (!device().channel().serial().isOpen())
         return fail(NoDevice, QStringLiteral("cannot open the port %1").arg(options_.port));
-    const LinkState &link = shell_->link();
+    const LinkState &link = device().link();
     const bool found = waitFor([&link, this] {
-        return link.circuittrobat && shell_->supervisor().state() == LinkSupervisor::SessionState::Connected
+        return link.circuittrobat && device().supervisor().state() == LinkSupervisor::SessionState::Connected
             && !link.firmware.isEmpty() && !link.hardware.isEmpty();
     });
     return found ? Ok : fail(NoDevice, QStringLiteral("no device answered on %1").arg(options_.port));
@@ -115,20 +115,20 @@ int CliSession::unlock()
     waited.start();
     waitFor([&] { return streamAnsweredSince(0) || waited.hasExpired(kFirstReplyMs); });
     waitForQuietLink();
-    if (!shell_->link().protegit)
+    if (!device().link().protegit)
         return Ok;
     if (options_.code.isEmpty())
         return fail(AccessDenied, QStringLiteral("the device asks for its access code: give it with --code"));
-    shell_->supervisor().stopSupervision();
+    device().supervisor().stopSupervision();
     waitForQuietLink();
     const qsizetype before = received_.size();
-    if (!shell_->lock().BBDesbloqueigAcceptarClick(options_.code))
+    if (!device().lock().BBDesbloqueigAcceptarClick(options_.code))
         return fail(AccessDenied, QStringLiteral("the access code is too short"));
     if (!waitFor([this, before] { return streamAnsweredSince(before); }))
         return fail(NoDevice, QStringLiteral("no answer to the access code"));
-    if (shell_->link().protegit)
+    if (device().link().protegit)
         return fail(AccessDenied, QStringLiteral("wrong access code"));
-    shell_->supervisor().startSupervision(100);
+    device().supervisor().startSupervision(100);
     waitForQuietLink();
     return Ok;
 }
@@ -143,7 +143,7 @@ bool CliSession::streamAnsweredSince(qsizetype from) const
 
 int CliSession::identify()
 {
-    const LinkState &link = shell_->link();
+    const LinkState &link = device().link();
     out_ << compact({{QStringLiteral("firmware"), link.firmware},
                      {QStringLiteral("identifier"), link.identConnectar},
                      {QStringLiteral("hardware"), link.hardware},
@@ -158,9 +158,9 @@ int CliSession::identify()
 bool CliSession::readConfiguration()
 {
     bool finished = false;
-    const QMetaObject::Connection done = QObject::connect(&shell_->readEngine(), &ReadEngine::readFinished,
-                                                          &shell_->readEngine(), [&finished] { finished = true; });
-    shell_->BBProgClick();
+    const QMetaObject::Connection done = QObject::connect(&programming().readEngine(), &ReadEngine::readFinished,
+                                                          &programming().readEngine(), [&finished] { finished = true; });
+    programming().BBProgClick();
     const bool read = waitFor([&finished] { return finished; });
     QObject::disconnect(done);
     return read;
@@ -171,11 +171,11 @@ int CliSession::read()
     if (!readConfiguration())
         return fail(NoDevice, QStringLiteral("the configuration could not be read"));
     if (!options_.file.isEmpty()) {
-        const TemplateResult saved = shell_->templates().save(options_.file, TemplateScope::Complete);
+        const TemplateResult saved = programming().templates().save(options_.file, TemplateScope::Complete);
         return saved.ok() ? Ok : fail(Usage, QStringLiteral("%1: %2").arg(options_.file, saved.message));
     }
     QFile out;
-    if (!out.open(stdout, QIODevice::WriteOnly) || !shell_->templates().save(out, TemplateScope::Complete))
+    if (!out.open(stdout, QIODevice::WriteOnly) || !programming().templates().save(out, TemplateScope::Complete))
         return fail(Usage, QStringLiteral("the template could not be written to the standard output"));
     return Ok;
 }
@@ -186,28 +186,28 @@ int CliSession::write()
 {
     if (!readConfiguration())
         return fail(NoDevice, QStringLiteral("the configuration could not be read"));
-    const TemplateResult loaded = shell_->templates().load(options_.file);
+    const TemplateResult loaded = programming().templates().load(options_.file);
     if (!loaded.ok())
         return fail(TemplateRejected, QStringLiteral("%1: %2").arg(options_.file, loaded.message.simplified()));
     const std::vector<DueItem> due = dueItems();
     bool finished = false;
-    QObject::connect(&shell_->writeEngine(), &WriteEngine::writeFinished, &shell_->writeEngine(),
+    QObject::connect(&programming().writeEngine(), &WriteEngine::writeFinished, &programming().writeEngine(),
                      [&finished] { finished = true; });
-    shell_->writeEngine().BBGravarClick();
+    programming().writeEngine().BBGravarClick();
     if (!waitFor([&finished] { return finished; }))
         return fail(NoDevice, QStringLiteral("the write did not end"));
     return reportWrite(due);
 }
 
 // Every item the write is to send: the modified fields, then the due grid rows.
-std::vector<CliSession::DueItem> CliSession::dueItems() const
+std::vector<CliSession::DueItem> CliSession::dueItems()
 {
     std::vector<DueItem> due;
-    for (SingleField &field : shell_->model().fields()) {
+    for (SingleField &field : programming().model().fields()) {
         if (field.state == FieldState::Modified)
             due.push_back({field.code(), &field, nullptr, 0});
     }
-    for (const auto &grid : shell_->model().grids()) {
+    for (const auto &grid : programming().model().grids()) {
         for (int row = 1; row <= grid->rows(); ++row) {
             if (rowDue(*grid, row))
                 due.push_back({rowWrite(*grid, row).code, nullptr, grid.get(), row});
@@ -242,10 +242,10 @@ int CliSession::reportWrite(const std::vector<DueItem> &due)
 int CliSession::restoreDefaults()
 {
     bool readBack = false;
-    QObject::connect(&shell_->readEngine(), &ReadEngine::readFinished, &shell_->readEngine(),
+    QObject::connect(&programming().readEngine(), &ReadEngine::readFinished, &programming().readEngine(),
                      [&readBack] { readBack = true; });
-    shell_->MIIDefecteClick();
-    if (!shell_->writeEngine().running())
+    programming().MIIDefecteClick();
+    if (!programming().writeEngine().running())
         return fail(NoDevice, QStringLiteral("the factory restore could not start"));
     if (!waitFor([&readBack] { return readBack; }))
         return fail(NoDevice, QStringLiteral("the device did not report its factory values restored"));
@@ -258,12 +258,12 @@ int CliSession::status()
 {
     int printed = 0;
     QStringList events;
-    QObject::connect(&shell_->eventLog(), &DeviceEventLog::lineAdded, &shell_->eventLog(),
+    QObject::connect(&screens().eventLog(), &DeviceEventLog::lineAdded, &screens().eventLog(),
                      [&events](const LogLine &line) { events.append(line.text); });
-    QObject::connect(&shell_->dispatcher(), &ReplyDispatcher::statusFrame, &shell_->dispatcher(), [&, this] {
+    QObject::connect(&device().dispatcher(), &ReplyDispatcher::statusFrame, &device().dispatcher(), [&, this] {
         if (printed >= options_.frames)
             return;
-        const QJsonObject snapshot = statusSnapshot(shell_->statusScreen(), events);
+        const QJsonObject snapshot = statusSnapshot(screens().statusScreen(), events);
         out_ << (options_.json ? compact(snapshot) : statusLine(snapshot)) << Qt::endl;
         events.clear();
         ++printed;
@@ -276,10 +276,10 @@ int CliSession::status()
 // Supervision is paused so that its polls do not mix with the command's replies.
 int CliSession::send()
 {
-    shell_->supervisor().stopSupervision();
+    device().supervisor().stopSupervision();
     waitForQuietLink(); // a poll already sent is answered before the command goes
     const qsizetype before = received_.size();
-    shell_->channel().sendCommand(options_.text);
+    device().channel().sendCommand(options_.text);
     QElapsedTimer sinceReply;
     sinceReply.start();
     qsizetype replies = 0;

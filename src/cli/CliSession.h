@@ -55,7 +55,7 @@ private:
         GridModel *grid;    // a due row of a grid
         int row;
     };
-    std::vector<DueItem> dueItems() const;
+    std::vector<DueItem> dueItems();
     int reportWrite(const std::vector<DueItem> &due);
 
     // Runs the event loop until done() or the run's deadline; false at the deadline or when the
@@ -64,6 +64,9 @@ private:
     void waitForQuietLink();
     bool readConfiguration();
     int fail(int code, const QString &message);
+    DeviceSession &device() { return shell_->device(); }
+    Programming &programming() { return shell_->programming(); }
+    StatusScreens &screens() { return shell_->screens(); }
     void lineReceived(const ReplyLine &line);
     void commandSent(const QString &text);
 

@@ -40,13 +40,13 @@ private slots:
         LinkFixture f;
         Shell &shell = f.connect({"--config", test::SimulatedDevice::config("bc600.json")});
         QTRY_VERIFY_WITH_TIMEOUT(connected(shell), 5000);
-        QTRY_VERIFY_WITH_TIMEOUT(!shell.link().hardware.isEmpty(), 5000);
-        QCOMPARE(shell.link().central, QStringLiteral("BC600"));
-        QVERIFY(shell.link().firmware.contains(QStringLiteral("Quelta_v8.7")));
-        QCOMPARE(shell.link().PartsActives.size(), 4);
+        QTRY_VERIFY_WITH_TIMEOUT(!shell.device().link().hardware.isEmpty(), 5000);
+        QCOMPARE(shell.device().link().central, QStringLiteral("BC600"));
+        QVERIFY(shell.device().link().firmware.contains(QStringLiteral("Quelta_v8.7")));
+        QCOMPARE(shell.device().link().PartsActives.size(), 4);
         QVERIFY(f.harness.prompter.asked.isEmpty());
         // The stream is on and its frames keep the watchdog fed.
-        QTRY_VERIFY_WITH_TIMEOUT(shell.link().tempsllegir > 0 && shell.link().inf, 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(shell.device().link().tempsllegir > 0 && shell.device().link().inf, 3000);
     }
 
     void aSilentDeviceIsLostAndFoundAgain()
@@ -56,9 +56,9 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(connected(shell), 5000);
 
         f.device.pause();
-        QTRY_COMPARE_WITH_TIMEOUT(shell.statusBar().panel(0), StatusBar::kSinConexio, 8000);
-        QVERIFY(!shell.link().circuit);
-        QVERIFY(!shell.link().circuittrobat);
+        QTRY_COMPARE_WITH_TIMEOUT(shell.context().statusBar().panel(0), StatusBar::kSinConexio, 8000);
+        QVERIFY(!shell.device().link().circuit);
+        QVERIFY(!shell.device().link().circuittrobat);
 
         f.device.resume();
         QTRY_VERIFY_WITH_TIMEOUT(connected(shell), 8000);
@@ -72,13 +72,13 @@ private slots:
         Shell &shell = f.connect({"--link", link});
         QTRY_VERIFY_WITH_TIMEOUT(connected(shell), 5000);
         // The tool uses the stable link, as an installer uses the same COM name after replugging.
-        shell.CCBPortClick(link);
-        shell.CCBPortChange();
+        shell.device().CCBPortClick(link);
+        shell.device().CCBPortChange();
         QTRY_VERIFY_WITH_TIMEOUT(connected(shell), 5000);
 
         f.device.stop();
-        QTRY_VERIFY_WITH_TIMEOUT(shell.statusBar().panel(1).startsWith(QStringLiteral(" No se puede acceder al puerto :")), 8000);
-        QVERIFY(!shell.link().circuit);
+        QTRY_VERIFY_WITH_TIMEOUT(shell.context().statusBar().panel(1).startsWith(QStringLiteral(" No se puede acceder al puerto :")), 8000);
+        QVERIFY(!shell.device().link().circuit);
 
         QVERIFY(f.device.start({"--link", link}));
         QTRY_VERIFY_WITH_TIMEOUT(connected(shell), 8000);
@@ -95,21 +95,21 @@ private slots:
 
         LinkFixture f;
         Shell &shell = f.connect({"--config", config});
-        QTRY_VERIFY_WITH_TIMEOUT(connected(shell) && shell.link().protegit, 5000);
-        QSignalSpy prompt(&shell.lock(), &ProgrammingLock::accessCodeRequested);
-        QVERIFY(!shell.lock().allowsProgramming());
+        QTRY_VERIFY_WITH_TIMEOUT(connected(shell) && shell.device().link().protegit, 5000);
+        QSignalSpy prompt(&shell.device().lock(), &ProgrammingLock::accessCodeRequested);
+        QVERIFY(!shell.device().lock().allowsProgramming());
         QCOMPARE(prompt.count(), 1);
 
-        QVERIFY(!shell.lock().BBDesbloqueigAcceptarClick(QStringLiteral("48291")));
+        QVERIFY(!shell.device().lock().BBDesbloqueigAcceptarClick(QStringLiteral("48291")));
         QVERIFY(f.harness.prompter.asked.last().message.contains(QStringLiteral("demasiado corto")));
 
-        QVERIFY(shell.lock().BBDesbloqueigAcceptarClick(QStringLiteral("000000")));
+        QVERIFY(shell.device().lock().BBDesbloqueigAcceptarClick(QStringLiteral("000000")));
         QTest::qWait(500);
-        QVERIFY(shell.link().protegit);
+        QVERIFY(shell.device().link().protegit);
 
-        QVERIFY(shell.lock().BBDesbloqueigAcceptarClick(QStringLiteral("482913")));
-        QTRY_VERIFY_WITH_TIMEOUT(!shell.link().protegit, 3000);
-        QVERIFY(shell.lock().allowsProgramming());
+        QVERIFY(shell.device().lock().BBDesbloqueigAcceptarClick(QStringLiteral("482913")));
+        QTRY_VERIFY_WITH_TIMEOUT(!shell.device().link().protegit, 3000);
+        QVERIFY(shell.device().lock().allowsProgramming());
     }
 };
 

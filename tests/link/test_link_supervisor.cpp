@@ -1,5 +1,6 @@
 #include "core/base/DiagnosticTrace.h"
 #include "core/base/StatusBar.h"
+#include "core/base/TransferActivity.h"
 #include "core/base/ViewState.h"
 #include "core/link/CommandChannel.h"
 #include "core/link/LinkState.h"
@@ -22,10 +23,11 @@ struct Fixture
     LinkState link;
     DiagnosticTrace trace;
     StatusBar statusBar;
+    TransferActivity activity;
     ViewState views;
     test::ScriptedPrompter prompter;
     CommandChannel channel{link, trace};
-    LinkSupervisor supervisor{link, channel, statusBar, views, prompter, [] { return QStringLiteral("Quelta"); }};
+    LinkSupervisor supervisor{link, channel, statusBar, activity, views, prompter, [] { return QStringLiteral("Quelta"); }};
 
     Fixture()
     {

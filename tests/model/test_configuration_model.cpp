@@ -251,14 +251,14 @@ private slots:
         m.model.editField(company, QStringLiteral("Acme 3"));
         QCOMPARE(company.state, FieldState::Modified);
         QCOMPARE(m.model.ncampsModificats(), 1);
-        m.statusBar.setBusy(true);
+        m.activity.setRunning(true);
         m.model.editField(*m.model.field(u"EProgRef"), QStringLiteral("Ref"));
         QCOMPARE(m.model.ncampsModificats(), 1);
         m.model.CampsPantallaCLWindow();
         QCOMPARE(company.state, FieldState::Read);
 
         SingleField &dhcp = *m.model.field(u"CBConfigADSLDHCP");
-        m.statusBar.setBusy(false);
+        m.activity.setRunning(false);
         m.model.editField(dhcp, QStringLiteral("1"));
         QCOMPARE(dhcp.value, QStringLiteral("0")); // never read: the tick is undone
         m.model.storeEntry(211, QStringLiteral("0"));

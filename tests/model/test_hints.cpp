@@ -18,7 +18,7 @@ struct Fixture
 {
     test::ShellHarness harness;
     Shell &shell = harness.create();
-    Hints hints{shell.model()};
+    Hints hints{shell.programming().model()};
 
     Fixture()
     {
@@ -26,7 +26,7 @@ struct Fixture
             qFatal("the dictionaries did not load");
     }
 
-    ConfigurationModel &model() { return shell.model(); }
+    ConfigurationModel &model() { return shell.programming().model(); }
 
     // The control's binding number, or nothing for an unbound control.
     QString tagOf(const QString &name)
@@ -175,7 +175,7 @@ private slots:
     void templateLinesAreDescribedByTheHintsSecondLine()
     {
         Fixture fixture;
-        fixture.shell.templates().setHintSource(
+        fixture.shell.programming().templates().setHintSource(
             [&fixture](const QString &name) { return fixture.hints.hint(name); });
         ConfigurationModel &model = fixture.model();
         model.setVisiblePanelPage(ProgPage::Portes);
@@ -183,7 +183,7 @@ private slots:
         model.grid(u"SGOperadores")->storeRow(1, {"Movistar", "movistar.es", "MOVISTAR", "MOVISTAR"});
         model.grid(u"SGBoto1")->storeRow(1, {"1", "5", "10", "20"});
 
-        const QStringList lines = fixture.shell.templates().templateLines(TemplateScope::Complete);
+        const QStringList lines = fixture.shell.programming().templates().templateLines(TemplateScope::Complete);
         QVERIFY(lines.contains(QStringLiteral("102=ACME {Nombre de la empresa instaladora }")));
         QVERIFY(lines.contains(
             QStringLiteral("8501=Movistar;movistar.es;MOVISTAR;MOVISTAR; {Listado de las operadoras de GPRS }")));

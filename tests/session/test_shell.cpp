@@ -35,7 +35,7 @@ private slots:
         Shell &shell = fixture.create();
         QVERIFY(shell.loadDictionaries());
         QVERIFY(fixture.prompter.asked.isEmpty());
-        QCOMPARE(shell.dictionary().codeOf(u"idEmpres"), QStringLiteral("0102"));
+        QCOMPARE(shell.context().dictionary().codeOf(u"idEmpres"), QStringLiteral("0102"));
     }
 
     void offlineFirstActivationRunsOnceAndDisablesTheCloud()
@@ -49,8 +49,8 @@ private slots:
         QCOMPARE(fixture.internet.checks, 1);
         QCOMPARE(cloud.count(), 1);
         QCOMPARE(cloud.first().first().toBool(), false);
-        QCOMPARE(shell.windowTitle(), AppSettings::defaultTitle() + QStringLiteral("        sin internet"));
-        QCOMPARE(shell.views().panelmostrat(), View::Estat);
+        QCOMPARE(shell.context().windowTitle(), AppSettings::defaultTitle() + QStringLiteral("        sin internet"));
+        QCOMPARE(shell.context().views().panelmostrat(), View::Estat);
     }
 
     void firstActivationOpensTheStoredPortAndAsksForIdentification()
@@ -63,8 +63,8 @@ private slots:
         Shell &shell = fixture.create();
         shell.FormActivate();
         QCOMPARE(device.readFor(2000), QByteArray("\rqz+ver\r"));
-        QCOMPARE(shell.link().espero, QStringLiteral("+ver"));
-        QCOMPARE(shell.link().vegades_espero, 6);
+        QCOMPARE(shell.device().link().espero, QStringLiteral("+ver"));
+        QCOMPARE(shell.device().link().vegades_espero, 6);
     }
 
     void closingLocksAndSilencesAConnectedDevice_data()
@@ -81,7 +81,7 @@ private slots:
         test::PseudoTerminal device;
         ShellFixture fixture;
         Shell &shell = activatedOn(fixture, device);
-        shell.link().circuittrobat = sessionEstablished;
+        shell.device().link().circuittrobat = sessionEstablished;
         shell.FormClose();
         QCOMPARE(device.readFor(sessionEstablished ? 2000 : 300), sent);
     }
@@ -90,7 +90,7 @@ private slots:
     {
         ShellFixture fixture;
         Shell &shell = fixture.create();
-        shell.CCBPortClick(QStringLiteral("/dev/quelta-unplugged"));
+        shell.device().CCBPortClick(QStringLiteral("/dev/quelta-unplugged"));
         QCOMPARE(fixture.prompter.asked.size(), 1);
         QCOMPARE(fixture.prompter.asked.first().message,
                  QStringLiteral("No se puede abrir este puerto\r\nDesconecte el cable y vuelva a conectarlo"));
@@ -133,25 +133,25 @@ private slots:
         ShellFixture fixture;
         Shell &shell = activatedOn(fixture, device);
         QVERIFY(shell.loadDictionaries());
-        shell.supervisor().stopSupervision();
-        LinkState &link = shell.link();
+        shell.device().supervisor().stopSupervision();
+        LinkState &link = shell.device().link();
         link.circuittrobat = true;
         link.central = QStringLiteral("BC600");
         link.tempsActu = tempsActu;
         link.bidiCentral = telecontrol;
         link.protegit = locked;
         fixture.prompter.answers = {DialogResult(answer)};
-        QSignalSpy codeAsked(&shell.lock(), &ProgrammingLock::accessCodeRequested);
+        QSignalSpy codeAsked(&shell.device().lock(), &ProgrammingLock::accessCodeRequested);
 
-        shell.MIIDefecteClick();
+        shell.programming().MIIDefecteClick();
 
         QCOMPARE(fixture.prompter.asked.value(0).message, asked);
         QCOMPARE(codeAsked.count(), locked && !telecontrol && tempsActu == 0 ? 1 : 0);
         const bool switched = !asked.isEmpty() && !telecontrol;
-        QCOMPARE(shell.views().panelmostrat(), switched ? View::Programacio : View::Estat);
+        QCOMPARE(shell.context().views().panelmostrat(), switched ? View::Programacio : View::Estat);
         if (switched)
-            QCOMPARE(shell.model().visiblePanelPage(), std::optional<ProgPage>(ProgPage::CentralBC600));
-        QCOMPARE(shell.writeEngine().running(), restores);
+            QCOMPARE(shell.programming().model().visiblePanelPage(), std::optional<ProgPage>(ProgPage::CentralBC600));
+        QCOMPARE(shell.programming().writeEngine().running(), restores);
         QCOMPARE(device.readFor(300).contains("qz+inf"), restores);
     }
 
@@ -162,7 +162,7 @@ private slots:
         fixture.storeSetting("REG3", "instalador@example.com");
         fixture.storeSetting("REG4", "secret");
         Shell &shell = fixture.create();
-        QCOMPARE(shell.settings().values().email, QStringLiteral("instalador@example.com"));
+        QCOMPARE(shell.context().settings().values().email, QStringLiteral("instalador@example.com"));
         shell.forgetCloudCredentials();
         shell.FormClose();
         QCOMPARE(fixture.storedSetting("REG3"), QString());

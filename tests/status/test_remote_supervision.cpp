@@ -1,5 +1,6 @@
 #include "core/base/DiagnosticTrace.h"
 #include "core/base/StatusBar.h"
+#include "core/base/TransferActivity.h"
 #include "core/base/ViewState.h"
 #include "core/link/CommandChannel.h"
 #include "core/link/LinkState.h"
@@ -22,12 +23,13 @@ struct RemoteFixture
     LinkState link;
     DiagnosticTrace trace;
     StatusBar statusBar;
+    TransferActivity activity;
     ViewState views;
     test::ScriptedPrompter prompter;
     test::RemoteTransportStub publisher;
     CommandChannel channel{link, trace};
     ReplyDispatcher dispatcher{link, trace};
-    LinkSupervisor supervisor{link, channel, statusBar, views, prompter, [] { return QString(); }};
+    LinkSupervisor supervisor{link, channel, statusBar, activity, views, prompter, [] { return QString(); }};
     ProgrammingLock lock{link, channel, statusBar, prompter};
 
     RemoteFixture()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/base/StatusBar.h"
+#include "core/base/TransferActivity.h"
 #include "core/link/LinkState.h"
 #include "core/model/ConfigurationModel.h"
 #include "core/model/ParameterDictionary.h"
@@ -11,9 +11,9 @@ namespace quelta::test {
 struct BoundModel
 {
     LinkState link;
-    StatusBar statusBar;
+    TransferActivity activity;
     ParameterDictionary dictionary;
-    ConfigurationModel model{link, statusBar};
+    ConfigurationModel model{link, activity};
 
     BoundModel()
     {

@@ -40,7 +40,7 @@ struct ShellHarness
                                         std::make_unique<QSettings>(settingsPath(), QSettings::IniFormat),
                                         dir.filePath(QStringLiteral("quelta")));
         shell->setPortForThisRun(portForThisRun);
-        shell->supervisor().setTimeDivisor(timeDivisor);
+        shell->device().supervisor().setTimeDivisor(timeDivisor);
         shell->applyFormatSettings();
         shell->ObtenirDadesPC();
         shell->readSettings();
@@ -52,7 +52,7 @@ struct ShellHarness
 // A device session is established, as the status bar shows it: "CONECTADO".
 inline bool connected(Shell &shell)
 {
-    return shell.link().circuittrobat && shell.supervisor().state() == LinkSupervisor::SessionState::Connected;
+    return shell.device().link().circuittrobat && shell.device().supervisor().state() == LinkSupervisor::SessionState::Connected;
 }
 
 } // namespace quelta::test

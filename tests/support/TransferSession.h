@@ -37,13 +37,13 @@ struct TransferSession
         if (!device.start(deviceOptions))
             qFatal("quelta-devsim did not start");
         Shell &shell = harness.create(device.portPath(), kTimeDivisor);
-        QObject::connect(&shell.channel(), &CommandChannel::sent, &shell, [this](const QString &text) {
+        QObject::connect(&shell.device().channel(), &CommandChannel::sent, &shell, [this](const QString &text) {
             for (const QString &command : text.split(QLatin1Char('\r'), Qt::SkipEmptyParts)) {
                 if (command.startsWith(QLatin1String("qz+")))
                     log.append(QStringLiteral("> ") + command.mid(3));
             }
         });
-        QObject::connect(&shell.dispatcher(), &ReplyDispatcher::lineReceived, &shell,
+        QObject::connect(&shell.device().dispatcher(), &ReplyDispatcher::lineReceived, &shell,
                          [this](const ReplyLine &line) { log.append(QStringLiteral("< ") + line.text.trimmed()); });
         return shell;
     }
@@ -59,7 +59,7 @@ struct TransferSession
 
     void markEnd()
     {
-        const QTimer &timer = harness.shell->supervisor().TimerCircuit;
+        const QTimer &timer = harness.shell->device().supervisor().TimerCircuit;
         log.append(QStringLiteral("* end"));
         supervisionMsAtEnd = timer.isActive() ? timer.interval() : -1;
     }
@@ -88,7 +88,7 @@ struct TransferSession
 // A transfer started then meets only its own replies.
 inline void waitForQuietLink(const TransferSession &f, Shell &shell)
 {
-    const QTimer &timer = shell.supervisor().TimerCircuit;
+    const QTimer &timer = shell.device().supervisor().TimerCircuit;
     const qsizetype polls = f.count(QStringLiteral("< +ver:"));
     QTRY_VERIFY_WITH_TIMEOUT(f.count(QStringLiteral("< +ver:")) >= polls + 2 && timer.interval() == 5000 / kTimeDivisor
                                  && timer.remainingTime() > 200 && timer.remainingTime() < 5000 / kTimeDivisor - 70,

@@ -25,19 +25,20 @@ struct Fixture
         if (!shell.loadDictionaries())
             qFatal("the dictionaries did not load");
         shell.Esborra_Camps();
-        shell.views().setPanelmostrat(View::Programacio);
-        templates = std::make_unique<Templates>(shell.model(), shell.link(), shell.statusBar(), shell.views(),
-                                                shell.lock(), harness.prompter);
+        shell.context().views().setPanelmostrat(View::Programacio);
+        templates = std::make_unique<Templates>(shell.programming().model(), shell.device().link(),
+                                                shell.context().activity(), shell.context().views(),
+                                                shell.device().lock(), harness.prompter);
     }
 
-    ConfigurationModel &model() { return shell.model(); }
+    ConfigurationModel &model() { return shell.programming().model(); }
     SingleField &field(const char *name) { return *model().field(QString::fromLatin1(name)); }
     GridModel &grid(const char *name) { return *model().grid(QString::fromLatin1(name)); }
 
     // A device of that panel type answers, its tab is shown and its panel-type field is read.
     void connect(const QString &central)
     {
-        LinkState &link = shell.link();
+        LinkState &link = shell.device().link();
         link.circuit = true;
         link.circuittrobat = true;
         link.central = central;
@@ -503,10 +504,10 @@ private slots:
         Fixture f;
         f.connect(QStringLiteral("BC600"));
         f.model().setVisiblePanelPage(ProgPage::CentralAguilera);
-        f.shell.views().setPanelmostrat(View::Estat);
+        f.shell.context().views().setPanelmostrat(View::Estat);
         QTemporaryDir dir;
         QVERIFY(f.templates->save(dir.filePath(QStringLiteral("t.pla")), TemplateScope::Complete).ok());
-        QVERIFY(f.shell.views().isShown(View::Programacio));
+        QVERIFY(f.shell.context().views().isShown(View::Programacio));
         QCOMPARE(f.model().visiblePanelPage(), std::optional(ProgPage::CentralBC600));
     }
 
@@ -524,16 +525,16 @@ private slots:
         QFETCH(QString, guard);
         QFETCH(QString, warning);
         Fixture f;
-        LinkState &link = f.shell.link();
+        LinkState &link = f.shell.device().link();
         if (guard == QLatin1String("update"))
             link.tempsActu = 5;
         else if (guard == QLatin1String("busy"))
-            f.shell.statusBar().setBusy(true);
+            f.shell.context().activity().setRunning(true);
         else if (guard == QLatin1String("telecontrol"))
             link.bidiCentral = true;
         else
             link.protegit = true;
-        QSignalSpy accessCode(&f.shell.lock(), &ProgrammingLock::accessCodeRequested);
+        QSignalSpy accessCode(&f.shell.device().lock(), &ProgrammingLock::accessCodeRequested);
         int chooserCalls = 0;
         const Templates::PathChooser chooser = [&chooserCalls] {
             ++chooserCalls;

@@ -88,7 +88,7 @@ struct ReadFixture : test::TransferSession
     Shell &connect(const QStringList &deviceOptions)
     {
         Shell &shell = open(deviceOptions);
-        QObject::connect(&shell.readEngine(), &ReadEngine::readFinished, &shell, [this] { markEnd(); });
+        QObject::connect(&shell.programming().readEngine(), &ReadEngine::readFinished, &shell, [this] { markEnd(); });
         activate();
         return shell;
     }
@@ -121,14 +121,14 @@ void verifyHandedBack(const ReadFixture &f, Shell &shell, int supervisionMs)
 {
     QCOMPARE(f.lastSentBeforeEnd(), QStringLiteral("vEr"));
     QCOMPARE(f.supervisionMsAtEnd, supervisionMs / kTimeDivisor);
-    QVERIFY(!shell.readEngine().TimerLlegir.isActive());
-    QCOMPARE(shell.statusBar().panel(1), QString());
-    QVERIFY(!shell.statusBar().busy());
-    QVERIFY(!shell.statusBar().progressVisible());
-    QVERIFY(!shell.link().llegirpag);
-    QVERIFY(shell.link().puntercamp.isEmpty());
+    QVERIFY(!shell.programming().readEngine().TimerLlegir.isActive());
+    QCOMPARE(shell.context().statusBar().panel(1), QString());
+    QVERIFY(!shell.context().activity().running());
+    QVERIFY(!shell.context().statusBar().progressVisible());
+    QVERIFY(!shell.device().link().llegirpag);
+    QVERIFY(shell.device().link().puntercamp.isEmpty());
     // Left waiting for operators, the dispatcher would take every later line for one of theirs.
-    QVERIFY(shell.link().espero != QLatin1String("+85xx"));
+    QVERIFY(shell.device().link().espero != QLatin1String("+85xx"));
     // The device answers, and the session outlives the next polls.
     QTRY_VERIFY_WITH_TIMEOUT(f.receivedAfterEnd(QStringLiteral("+vEr:")), 3000);
     QTest::qWait(2 * 5000 / kTimeDivisor);
@@ -245,7 +245,7 @@ private slots:
             return;
 
         f.log.append(QStringLiteral("* start"));
-        shell.BBProgClick();
+        shell.programming().BBProgClick();
         QTRY_VERIFY_WITH_TIMEOUT(f.indexOf(QStringLiteral("* end")) > 0, 10000);
 
         const QStringList sent = f.sentDuringRun();
@@ -254,20 +254,20 @@ private slots:
         QVERIFY(sent.indexOf(QStringLiteral("inf")) < sent.indexOf(QStringLiteral("Xxxx")));
         QVERIFY(f.indexOf(QStringLiteral("< +Xxxx:Ok")) < f.indexOf(QStringLiteral("* end")));
         QCOMPARE(f.count(QStringLiteral("* end")), 1);
-        QVERIFY(shell.readEngine().progllegida());
+        QVERIFY(shell.programming().readEngine().progllegida());
         verifyHandedBack(f, shell, 1000);
         if (QTest::currentTestFailed())
             return;
 
-        const QStringList wrong = mismatches(shell.model(), expected);
+        const QStringList wrong = mismatches(shell.programming().model(), expected);
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
         // What was read is what the device has: nothing to write back.
-        QCOMPARE(modifiedItems(shell.model()), QStringList());
+        QCOMPARE(modifiedItems(shell.programming().model()), QStringList());
 
-        shell.model().Esborra_param();
-        QCOMPARE(modifiedItems(shell.model()), QStringList());
-        QCOMPARE(shell.model().field(u"EProgEmpresa")->value, QString());
-        QCOMPARE(shell.model().grid(u"SGLlistatZonesAgui")->text(1, 2), QString());
+        shell.programming().model().Esborra_param();
+        QCOMPARE(modifiedItems(shell.programming().model()), QStringList());
+        QCOMPARE(shell.programming().model().field(u"EProgEmpresa")->value, QString());
+        QCOMPARE(shell.programming().model().grid(u"SGLlistatZonesAgui")->text(1, 2), QString());
     }
 
     // The answer to a poll still on its way when the whole read starts arrives within the stream:
@@ -282,9 +282,9 @@ private slots:
             return;
 
         f.log.append(QStringLiteral("* start"));
-        shell.channel().sendCommand(QStringLiteral("vEr"));
-        shell.channel().sendCommand(QStringLiteral("Inf"));
-        shell.BBProgClick();
+        shell.device().channel().sendCommand(QStringLiteral("vEr"));
+        shell.device().channel().sendCommand(QStringLiteral("Inf"));
+        shell.programming().BBProgClick();
         QTRY_VERIFY_WITH_TIMEOUT(f.indexOf(QStringLiteral("* end")) > 0, 10000);
 
         const qsizetype stream = f.indexOf(QStringLiteral("> Xxxx"));
@@ -292,7 +292,7 @@ private slots:
         QVERIFY(stream > 0 && streamEnd > stream);
         QCOMPARE(f.log.mid(stream, streamEnd - stream).filter(QRegularExpression(QStringLiteral("^> "))),
                  QStringList{QStringLiteral("> Xxxx")});
-        QVERIFY(shell.readEngine().progllegida());
+        QVERIFY(shell.programming().readEngine().progllegida());
         QVERIFY(connected(shell));
     }
 
@@ -306,14 +306,14 @@ private slots:
         waitForQuietLink(f, shell);
         if (QTest::currentTestFailed())
             return;
-        QSignalSpy ended(&shell.supervisor(), &LinkSupervisor::connectionEnded);
+        QSignalSpy ended(&shell.device().supervisor(), &LinkSupervisor::connectionEnded);
 
-        shell.BBProgClick();
+        shell.programming().BBProgClick();
         QTRY_VERIFY_WITH_TIMEOUT(f.count(QStringLiteral("< +91")) > 100, 5000);
         f.device.pause();
         QVERIFY(ended.wait(5000));
-        QCOMPARE(shell.link().puntercamp, QString());
-        QVERIFY(!shell.readEngine().progllegida());
+        QCOMPARE(shell.device().link().puntercamp, QString());
+        QVERIFY(!shell.programming().readEngine().progllegida());
         f.device.resume();
         QTRY_VERIFY_WITH_TIMEOUT(connected(shell), 5000);
         QCOMPARE(f.count(QStringLiteral("* end")), 0);
@@ -439,14 +439,14 @@ private slots:
         ReadFixture f;
         Shell &shell = f.connect({QStringLiteral("--config"), config, QStringLiteral("--unpaced")});
         QTRY_VERIFY_WITH_TIMEOUT(connected(shell), 5000);
-        shell.views().setPanelmostrat(View::Programacio);
-        shell.model().setVisiblePanelPage(panelPageFor(shell.link().central));
+        shell.context().views().setPanelmostrat(View::Programacio);
+        shell.programming().model().setVisiblePanelPage(panelPageFor(shell.device().link().central));
         waitForQuietLink(f, shell);
         if (QTest::currentTestFailed())
             return;
 
         f.log.append(QStringLiteral("* start"));
-        shell.readEngine().BBLlegirPagClick(page);
+        shell.programming().readEngine().BBLlegirPagClick(page);
         QTRY_VERIFY_WITH_TIMEOUT(f.indexOf(QStringLiteral("* end")) > 0, 10000);
 
         const QStringList sent = f.sentDuringRun();
@@ -467,14 +467,14 @@ private slots:
             QVERIFY(endOfStream < f.indexOf(QStringLiteral("* end")));
         }
         QCOMPARE(f.count(QStringLiteral("* end")), 1);
-        QVERIFY(shell.readEngine().progllegida());
+        QVERIFY(shell.programming().readEngine().progllegida());
         verifyHandedBack(f, shell, supervisionMs);
         if (QTest::currentTestFailed())
             return;
 
-        const QStringList wrong = mismatches(shell.model(), expected);
+        const QStringList wrong = mismatches(shell.programming().model(), expected);
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
-        QCOMPARE(modifiedItems(shell.model()), QStringList());
+        QCOMPARE(modifiedItems(shell.programming().model()), QStringList());
     }
 
     void pageReadRunsOutOfTries_data()
@@ -516,13 +516,13 @@ private slots:
         Shell &shell = f.connect({QStringLiteral("--config"), chattyConfig_, QStringLiteral("--unpaced"),
                                   QStringLiteral("--fault"), fault});
         QTRY_VERIFY_WITH_TIMEOUT(connected(shell), 5000);
-        shell.views().setPanelmostrat(View::Programacio);
+        shell.context().views().setPanelmostrat(View::Programacio);
         waitForQuietLink(f, shell);
         if (QTest::currentTestFailed())
             return;
 
         f.log.append(QStringLiteral("* start"));
-        shell.readEngine().BBLlegirPagClick(ProgPage::ConfigHard);
+        shell.programming().readEngine().BBLlegirPagClick(ProgPage::ConfigHard);
         // Six tries of three seconds at most.
         const bool ended = QTest::qWaitFor([&f] { return f.indexOf(QStringLiteral("* end")) > 0; }, 20000);
         QVERIFY2(ended, "the read was not abandoned");
@@ -532,17 +532,17 @@ private slots:
         for (const QString &code : neverSent)
             QVERIFY2(!sent.contains(code), qPrintable(code));
         // Abandoned, not completed: entering the programming view must still read the device.
-        QVERIFY(!shell.readEngine().progllegida());
+        QVERIFY(!shell.programming().readEngine().progllegida());
         verifyHandedBack(f, shell, 1000);
         if (QTest::currentTestFailed())
             return;
 
-        const QStringList wrong = mismatches(shell.model(), expected);
+        const QStringList wrong = mismatches(shell.programming().model(), expected);
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
 
-        shell.model().Esborra_param();
-        QCOMPARE(modifiedItems(shell.model()), QStringList());
-        for (const SingleField &cleared : shell.model().fields())
+        shell.programming().model().Esborra_param();
+        QCOMPARE(modifiedItems(shell.programming().model()), QStringList());
+        for (const SingleField &cleared : shell.programming().model().fields())
             QVERIFY2(cleared.state == FieldState::Empty, cleared.binding->name);
     }
 };

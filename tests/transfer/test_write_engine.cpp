@@ -22,8 +22,8 @@ struct WriteFixture : test::TransferSession
     Shell &connectAndRead(const QStringList &deviceOptions)
     {
         Shell &shell = open(deviceOptions);
-        QObject::connect(&shell.writeEngine(), &WriteEngine::writeFinished, &shell, [this] { markEnd(); });
-        QObject::connect(&shell.readEngine(), &ReadEngine::readFinished, &shell,
+        QObject::connect(&shell.programming().writeEngine(), &WriteEngine::writeFinished, &shell, [this] { markEnd(); });
+        QObject::connect(&shell.programming().readEngine(), &ReadEngine::readFinished, &shell,
                          [this] { log.append(QStringLiteral("* read")); });
         activate();
         return shell;
@@ -35,22 +35,22 @@ void readDevice(WriteFixture &f, Shell &shell)
 {
     QTRY_VERIFY_WITH_TIMEOUT(connected(shell), 5000);
     waitForQuietLink(f, shell);
-    shell.BBProgClick();
+    shell.programming().BBProgClick();
     QTRY_VERIFY_WITH_TIMEOUT(f.indexOf(QStringLiteral("* read")) > 0, 10000);
     waitForQuietLink(f, shell);
 }
 
 void edit(Shell &shell, const char *name, const QString &value)
 {
-    SingleField *field = shell.model().field(QString::fromLatin1(name));
+    SingleField *field = shell.programming().model().field(QString::fromLatin1(name));
     QVERIFY2(field, name);
-    shell.model().editField(*field, value);
+    shell.programming().model().editField(*field, value);
     QVERIFY2(field->state == FieldState::Modified, name);
 }
 
 QString command(Shell &shell, const char *field, const QString &value)
 {
-    return shell.model().field(QString::fromLatin1(field))->code() + QLatin1Char('=') + value;
+    return shell.programming().model().field(QString::fromLatin1(field))->code() + QLatin1Char('=') + value;
 }
 
 QString rowCommand(const GridModel &grid, int row)
@@ -74,10 +74,10 @@ void verifyHandedBack(const WriteFixture &f, Shell &shell, int supervisionMs)
 {
     QCOMPARE(f.sentDuringRun().value(f.sentDuringRun().size() - 1), QStringLiteral("vEr"));
     QCOMPARE(f.supervisionMsAtEnd, supervisionMs / kTimeDivisor);
-    QVERIFY(!shell.writeEngine().running());
-    QVERIFY(!shell.statusBar().busy());
-    QVERIFY(!shell.statusBar().progressVisible());
-    QCOMPARE(shell.statusBar().panel(1), QString());
+    QVERIFY(!shell.programming().writeEngine().running());
+    QVERIFY(!shell.context().activity().running());
+    QVERIFY(!shell.context().statusBar().progressVisible());
+    QCOMPARE(shell.context().statusBar().panel(1), QString());
     const auto answered = [&f] {
         const QStringList after = f.log.mid(f.indexOf(QStringLiteral("* end")));
         return std::any_of(after.cbegin(), after.cend(), [](const QString &e) { return e.startsWith(u"< +vEr:"_s); });
@@ -118,7 +118,7 @@ private slots:
         readDevice(f, shell);
         if (QTest::currentTestFailed())
             return;
-        ConfigurationModel &model = shell.model();
+        ConfigurationModel &model = shell.programming().model();
         GridModel *inputs = model.grid(u"SGEntrades");
         GridModel *operators = model.grid(u"SGOperadores");
         // Changed against the model's own array order: the grids first, the edits last.
@@ -146,9 +146,9 @@ private slots:
         };
 
         f.log.append(u"* start"_s);
-        shell.writeEngine().BBGravarClick();
-        QVERIFY(shell.statusBar().busy());
-        QCOMPARE(shell.statusBar().panel(1), u"Programando"_s);
+        shell.programming().writeEngine().BBGravarClick();
+        QVERIFY(shell.context().activity().running());
+        QCOMPARE(shell.context().statusBar().panel(1), u"Programando"_s);
         QTRY_VERIFY_WITH_TIMEOUT(f.indexOf(u"* end"_s) > 0, 10000);
 
         QCOMPARE(f.sentDuringRun(), expected);
@@ -171,10 +171,10 @@ private slots:
         if (QTest::currentTestFailed())
             return;
         f.log.append(u"* start"_s);
-        shell.writeEngine().BBGravarClick();
+        shell.programming().writeEngine().BBGravarClick();
         QTRY_VERIFY_WITH_TIMEOUT(f.indexOf(u"* end"_s) > 0, 5000);
         QCOMPARE(f.sentDuringRun(), (QStringList{u"inf"_s, u"vEr"_s}));
-        QCOMPARE(shell.statusBar().progress(), 0);
+        QCOMPARE(shell.context().statusBar().progress(), 0);
     }
 
     void refusedParameter_data()
@@ -200,17 +200,17 @@ private slots:
         edit(shell, "EProgInstal", u"Marta Soler"_s);
         edit(shell, "EProgRef", u"Ala Sur"_s);
         const QString refusedCommand = command(shell, refused.toLatin1().constData(),
-                                               shell.model().field(refused)->value);
+                                               shell.programming().model().field(refused)->value);
 
         f.log.append(u"* start"_s);
-        shell.writeEngine().BBGravarClick();
+        shell.programming().writeEngine().BBGravarClick();
         QTRY_VERIFY_WITH_TIMEOUT(f.indexOf(u"* end"_s) > 0, 10000);
 
         const QStringList sent = f.sentDuringRun();
         QCOMPARE(sent.count(refusedCommand), 1);
         QVERIFY(sent.contains(command(shell, "EProgRef", u"Ala Sur"_s)));
         verifyHandedBack(f, shell, 2000);
-        for (SingleField &field : shell.model().fields()) {
+        for (SingleField &field : shell.programming().model().fields()) {
             const QString name = QString::fromLatin1(field.binding->name);
             if (name == refused) {
                 QCOMPARE(field.state, FieldState::Refused);
@@ -232,7 +232,7 @@ private slots:
         readDevice(f, shell);
         if (QTest::currentTestFailed())
             return;
-        GridModel *inputs = shell.model().grid(u"SGEntrades");
+        GridModel *inputs = shell.programming().model().grid(u"SGEntrades");
         inputs->setText(3, 1, u"Ωmega"_s);
         inputs->setText(4, 1, u"Garaje"_s);
         edit(shell, "EProgEmpresa", u"Ωmega SL"_s);
@@ -242,7 +242,7 @@ private slots:
         const QString badRow = rowWrite(*inputs, 3).code + u"="_s;
 
         f.log.append(u"* start"_s);
-        shell.writeEngine().BBGravarClick();
+        shell.programming().writeEngine().BBGravarClick();
         QTRY_VERIFY_WITH_TIMEOUT(f.indexOf(u"* end"_s) > 0, 15000);
 
         const QStringList sent = f.sentDuringRun();
@@ -251,8 +251,8 @@ private slots:
         QVERIFY(sent.contains(command(shell, "EProgRef", u"Ala Sur"_s)));
         QVERIFY(sent.contains(rowCommand(*inputs, 4)));
         verifyHandedBack(f, shell, 2000);
-        QCOMPARE(shell.model().field(u"EProgEmpresa")->state, FieldState::Modified);
-        QCOMPARE(shell.model().field(u"EProgRef")->state, FieldState::Read);
+        QCOMPARE(shell.programming().model().field(u"EProgEmpresa")->state, FieldState::Modified);
+        QCOMPARE(shell.programming().model().field(u"EProgRef")->state, FieldState::Read);
         QCOMPARE(dueRows(*inputs), QStringList{u"3"_s});
     }
 
@@ -274,23 +274,23 @@ private slots:
         // pace it would end the session long before the tries run out. Keep it fed, as a device
         // answering other traffic would.
         QTimer feed;
-        QObject::connect(&feed, &QTimer::timeout, &shell, [&shell] { shell.link().tempsllegir = 100; });
+        QObject::connect(&feed, &QTimer::timeout, &shell, [&shell] { shell.device().link().tempsllegir = 100; });
         feed.start(50);
 
         f.log.append(u"* start"_s);
-        shell.writeEngine().BBGravarClick();
+        shell.programming().writeEngine().BBGravarClick();
         QTRY_VERIFY_WITH_TIMEOUT(f.indexOf(u"* end"_s) > 0, 20000);
         feed.stop();
 
         const QStringList sent = f.sentDuringRun();
         QCOMPARE(sent.count(command(shell, "EProgRef", u"Ala Sur"_s)), WriteEngine::kTries);
-        QVERIFY(sent.filter(shell.model().field(u"CBHora")->code()).isEmpty());
+        QVERIFY(sent.filter(shell.programming().model().field(u"CBHora")->code()).isEmpty());
         verifyHandedBack(f, shell, 1000);
         QVERIFY(f.harness.prompter.asked.isEmpty());
-        QCOMPARE(shell.model().field(u"EProgEmpresa")->state, FieldState::Read);
-        QCOMPARE(shell.model().field(u"EProgRef")->state, FieldState::Modified);
-        QCOMPARE(shell.model().field(u"CBHora")->state, FieldState::Modified);
-        QVERIFY(!shell.link().llegirpag);
+        QCOMPARE(shell.programming().model().field(u"EProgEmpresa")->state, FieldState::Read);
+        QCOMPARE(shell.programming().model().field(u"EProgRef")->state, FieldState::Modified);
+        QCOMPARE(shell.programming().model().field(u"CBHora")->state, FieldState::Modified);
+        QVERIFY(!shell.device().link().llegirpag);
     }
 
     // The session ends while an item waits for its echo: the run stops there, sends nothing more,
@@ -303,17 +303,17 @@ private slots:
         if (QTest::currentTestFailed())
             return;
         edit(shell, "EProgRef", u"Ala Sur"_s);
-        QSignalSpy ended(&shell.supervisor(), &LinkSupervisor::connectionEnded);
+        QSignalSpy ended(&shell.device().supervisor(), &LinkSupervisor::connectionEnded);
 
         f.log.append(u"* start"_s);
-        shell.writeEngine().BBGravarClick();
+        shell.programming().writeEngine().BBGravarClick();
         QVERIFY(ended.wait(5000));
         f.log.append(u"* lost"_s);
-        QVERIFY(!shell.writeEngine().running());
+        QVERIFY(!shell.programming().writeEngine().running());
         QTRY_VERIFY_WITH_TIMEOUT(connected(shell), 5000);
 
         const QStringList afterLoss = f.log.mid(f.indexOf(u"* lost"_s));
-        QVERIFY(afterLoss.filter(u"> "_s + shell.model().field(u"EProgRef")->code()).isEmpty());
+        QVERIFY(afterLoss.filter(u"> "_s + shell.programming().model().field(u"EProgRef")->code()).isEmpty());
         QVERIFY(f.count(u"* end"_s) == 0); // not reported as a finished write
     }
 
@@ -326,7 +326,7 @@ private slots:
         readDevice(f, shell);
         if (QTest::currentTestFailed())
             return;
-        GridModel *events = shell.model().grid(u"SGCentralBC600");
+        GridModel *events = shell.programming().model().grid(u"SGCentralBC600");
         events->setText(1, 6, u"Fuego/Fin de fuego"_s);
         events->setText(3, 6, u"Aviso/Fin de aviso"_s);
         QStringList rows; // every row that is not empty, as it is to be written
@@ -337,7 +337,7 @@ private slots:
         QVERIFY(rows.size() > 3);
 
         f.log.append(u"* start"_s);
-        shell.writeEngine().BBGravarClick();
+        shell.programming().writeEngine().BBGravarClick();
         QTRY_VERIFY_WITH_TIMEOUT(f.indexOf(u"* end"_s) > 0, 15000);
 
         const QStringList sent = f.sentDuringRun();
@@ -359,7 +359,7 @@ private slots:
         readDevice(f, shell);
         if (QTest::currentTestFailed())
             return;
-        GridModel *zones = shell.model().grid(u"SGLlistatZonesAgui");
+        GridModel *zones = shell.programming().model().grid(u"SGLlistatZonesAgui");
         zones->setText(5, 2, u"Almacén"_s);
         edit(shell, "EBaudsAgui", u"19200,N"_s);
         edit(shell, "EProgEmpresa", u"Otra página"_s);
@@ -373,7 +373,7 @@ private slots:
         QCOMPARE(rows.size(), 20);
 
         f.log.append(u"* start"_s);
-        shell.writeEngine().BBGravarPagClick(ProgPage::CentralAguilera);
+        shell.programming().writeEngine().BBGravarPagClick(ProgPage::CentralAguilera);
         QTRY_VERIFY_WITH_TIMEOUT(f.indexOf(u"* end"_s) > 0, 15000);
 
         const QStringList sent = f.sentDuringRun();
@@ -383,8 +383,8 @@ private slots:
         QCOMPARE(sent.size(), 5 + rows.size() + 1);
         verifyHandedBack(f, shell, 2000);
         QCOMPARE(dueRows(*zones), QStringList());
-        QCOMPARE(shell.model().field(u"EBaudsAgui")->state, FieldState::Read);
-        QCOMPARE(shell.model().field(u"EProgEmpresa")->state, FieldState::Modified);
+        QCOMPARE(shell.programming().model().field(u"EBaudsAgui")->state, FieldState::Read);
+        QCOMPARE(shell.programming().model().field(u"EProgEmpresa")->state, FieldState::Modified);
     }
 
     // Once the stream stops in the programming view with nothing waiting, the changes of the page on
@@ -396,22 +396,22 @@ private slots:
         readDevice(f, shell);
         if (QTest::currentTestFailed())
             return;
-        QVERIFY(shell.views().isShown(View::Programacio));
-        QCOMPARE(shell.writeEngine().camp_final(), 0);
-        shell.model().setActivePage(ProgPage::ConfigHard);
+        QVERIFY(shell.context().views().isShown(View::Programacio));
+        QCOMPARE(shell.programming().writeEngine().camp_final(), 0);
+        shell.programming().model().setActivePage(ProgPage::ConfigHard);
         edit(shell, "EProgRef", u"Ala Sur"_s);
         edit(shell, "EEmailPort", u"2525"_s);
         if (QTest::currentTestFailed())
             return;
 
         f.log.append(u"* start"_s);
-        shell.link().espero = u"+inf"_s; // the stream-off answer is awaited, so supervision sees it
-        shell.channel().sendCommand(u"inf"_s);
+        shell.device().link().espero = u"+inf"_s; // the stream-off answer is awaited, so supervision sees it
+        shell.device().channel().sendCommand(u"inf"_s);
         QTRY_VERIFY_WITH_TIMEOUT(f.indexOf(u"* end"_s) > 0, 10000);
 
         QCOMPARE(f.sentDuringRun(), (QStringList{u"inf"_s, command(shell, "EProgRef", u"Ala Sur"_s), u"vEr"_s}));
-        QCOMPARE(shell.model().field(u"EProgRef")->state, FieldState::Read);
-        QCOMPARE(shell.model().field(u"EEmailPort")->state, FieldState::Modified);
+        QCOMPARE(shell.programming().model().field(u"EProgRef")->state, FieldState::Read);
+        QCOMPARE(shell.programming().model().field(u"EEmailPort")->state, FieldState::Modified);
     }
 
     // "Initialized" ends the restore and a full read brings the factory values in.
@@ -422,12 +422,12 @@ private slots:
         readDevice(f, shell);
         if (QTest::currentTestFailed())
             return;
-        QCOMPARE(shell.model().field(u"EProgEmpresa")->value, u"Protecciones Ibéricas SL"_s);
+        QCOMPARE(shell.programming().model().field(u"EProgEmpresa")->value, u"Protecciones Ibéricas SL"_s);
         const qsizetype reads = f.count(u"* read"_s);
 
         f.log.append(u"* start"_s);
-        shell.writeEngine().GravarperDefecte();
-        QCOMPARE(shell.statusBar().panel(1), u"Restaurando"_s);
+        shell.programming().writeEngine().GravarperDefecte();
+        QCOMPARE(shell.context().statusBar().panel(1), u"Restaurando"_s);
         QTRY_VERIFY_WITH_TIMEOUT(f.count(u"* read"_s) > reads, 10000);
 
         const qsizetype start = f.indexOf(u"* start"_s);
@@ -438,10 +438,10 @@ private slots:
         QVERIFY(initialised > restore);
         QVERIFY(read > initialised);
         QCOMPARE(f.log.mid(start).count(u"> Xxxx=0"_s), 1);
-        QVERIFY(!shell.writeEngine().running());
-        QCOMPARE(shell.writeEngine().camp_final(), 0);
-        QCOMPARE(shell.model().field(u"EProgEmpresa")->value, QString());
-        QCOMPARE(shell.model().field(u"EProgEmpresa")->state, FieldState::Read);
+        QVERIFY(!shell.programming().writeEngine().running());
+        QCOMPARE(shell.programming().writeEngine().camp_final(), 0);
+        QCOMPARE(shell.programming().model().field(u"EProgEmpresa")->value, QString());
+        QCOMPARE(shell.programming().model().field(u"EProgEmpresa")->state, FieldState::Read);
     }
 };
 

@@ -26,7 +26,7 @@ struct Pages
     {
         if (!shell.loadDictionaries())
             qFatal("the dictionaries did not load");
-        view = std::make_unique<ui::ProgrammingView>(shell);
+        view = std::make_unique<ui::ProgrammingView>(shell.programming(), harness.prompter);
         shell.Esborra_Camps();
         view->resize(1200, 720);
     }
@@ -39,13 +39,13 @@ struct Pages
     QTabWidget *tabs() const { return find<QTabWidget>(QStringLiteral("PCProgramacio")); }
     ui::UserPage *userPage() const { return find<ui::UserPage>(QStringLiteral("PUsuari")); }
 
-    void setDevice(bool answering) { shell.link().circuit = answering; }
+    void setDevice(bool answering) { shell.device().link().circuit = answering; }
 
     // The page (and section) that holds a control, on screen and laid out.
     void bringForward(ProgPage page, Section section = Section::None)
     {
         if (page > ProgPage::Usuari)
-            shell.model().setVisiblePanelPage(page);
+            shell.programming().model().setVisiblePanelPage(page);
         view->show();
         tabs()->setCurrentIndex(static_cast<int>(page));
         if (section != Section::None)

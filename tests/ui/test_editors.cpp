@@ -19,7 +19,7 @@ namespace {
 void pageOnScreen(Pages &p, ProgPage page, Section section = Section::None)
 {
     if (page == ProgPage::CentralAguilera)
-        p.shell.link().central = QStringLiteral("AE/SA");
+        p.shell.device().link().central = QStringLiteral("AE/SA");
     p.setDevice(true);
     p.bringForward(page, section);
     p.view->activateWindow();
@@ -29,7 +29,7 @@ void pageOnScreen(Pages &p, ProgPage page, Section section = Section::None)
 
 GridView *gridOnScreen(Pages &p, const QString &name)
 {
-    const GridModel *model = p.shell.model().grid(name);
+    const GridModel *model = p.shell.programming().model().grid(name);
     pageOnScreen(p, model->binding().page, model->binding().section);
     return p.find<GridView>(name);
 }
@@ -37,7 +37,7 @@ GridView *gridOnScreen(Pages &p, const QString &name)
 // The edit, focused, after the installer typed into it.
 QLineEdit *typedEdit(Pages &p, const QString &name, const QString &typed)
 {
-    const SingleField *field = p.shell.model().field(name);
+    const SingleField *field = p.shell.programming().model().field(name);
     pageOnScreen(p, field->binding->page);
     auto *edit = p.find<QLineEdit>(name);
     edit->setFocus(Qt::TabFocusReason);
@@ -108,7 +108,7 @@ private slots:
         QFETCH(QString, shown);
         Pages p;
         QCOMPARE(typedEdit(p, edit, typed)->text(), shown);
-        QCOMPARE(p.shell.model().field(edit)->value, shown);
+        QCOMPARE(p.shell.programming().model().field(edit)->value, shown);
     }
 
     void leavingAnEditChecksItsValue_data()
@@ -138,8 +138,8 @@ private slots:
         leave(p, line);
         QCOMPARE(p.harness.prompter.asked.value(0).message, warning);
         QCOMPARE(line->text(), value);
-        QCOMPARE(p.shell.model().field(edit)->value, value);
-        QCOMPARE(p.shell.model().field(edit)->state, FieldState::Modified);
+        QCOMPARE(p.shell.programming().model().field(edit)->value, value);
+        QCOMPARE(p.shell.programming().model().field(edit)->state, FieldState::Modified);
         if (!warning.isEmpty())
             QTRY_VERIFY(line->hasFocus());
     }

@@ -247,7 +247,7 @@ private slots:
 
         h.find<QToolButton>(button)->click();
         QCOMPARE(views->currentWidget()->objectName(), page);
-        QCOMPARE(h.shell.views().panelmostrat(), view);
+        QCOMPARE(h.shell.context().views().panelmostrat(), view);
     }
 
     // The link-loss handling returns to the status view through the core.
@@ -256,7 +256,7 @@ private slots:
         Harness h;
         emit h.shell.cloudFunctionsChanged(true);
         h.find<QToolButton>(QStringLiteral("BBMapa"))->click();
-        h.shell.views().setPanelmostrat(View::Estat);
+        h.shell.context().views().setPanelmostrat(View::Estat);
         auto *views = qobject_cast<QStackedWidget *>(h.find<QWidget>(QStringLiteral("PEstat"))->parentWidget());
         QCOMPARE(views->currentWidget()->objectName(), QStringLiteral("PEstat"));
     }
@@ -290,7 +290,7 @@ private slots:
         QFETCH(int, fired);
         Harness h;
         QVERIFY(h.activate());
-        h.shell.link().circuittrobat = session;
+        h.shell.device().link().circuittrobat = session;
         QSignalSpy requests(&h.window, &TFPrincipalQueltaES::firmwareUpdateViewRequested);
         auto *bar = h.find<QWidget>(QStringLiteral("PBotons"));
         const QPoint spot = under.isEmpty() ? QPoint(bar->width() / 2, bar->height() - 5)
@@ -324,8 +324,8 @@ private slots:
     {
         Harness h;
         QVERIFY(h.activate());
-        h.shell.settings().values().email = QStringLiteral("instalador@example.com");
-        h.shell.settings().values().password = QStringLiteral("secreta");
+        h.shell.context().settings().values().email = QStringLiteral("instalador@example.com");
+        h.shell.context().settings().values().password = QStringLiteral("secreta");
         h.find<QAction>(QStringLiteral("MITancarSessio"))->trigger();
         QVERIFY(!h.window.isVisible());
 

@@ -107,9 +107,9 @@ private slots:
         QVERIFY2(found.first()->inherits(qPrintable(className)), found.first()->metaObject()->className());
         QVERIFY(isOnPage(found.first(), page));
         if (auto *grid = qobject_cast<GridView *>(found.first()))
-            QCOMPARE(grid->model(), p.shell.model().grid(name));
+            QCOMPARE(grid->model(), p.shell.programming().model().grid(name));
         if (auto *edit = qobject_cast<QLineEdit *>(found.first()))
-            QCOMPARE(edit->isReadOnly(), p.shell.model().field(name)->binding->readOnly);
+            QCOMPARE(edit->isReadOnly(), p.shell.programming().model().field(name)->binding->readOnly);
     }
 
     // A value the device sent shows in its widget in its read colours and is not taken for an
@@ -139,16 +139,16 @@ private slots:
         QFETCH(QColor, colour);
         Pages p;
         p.setDevice(true);
-        SingleField *field = p.shell.model().field(name);
-        QVERIFY(p.shell.model().storeEntry(field->number, value));
+        SingleField *field = p.shell.programming().model().field(name);
+        QVERIFY(p.shell.programming().model().storeEntry(field->number, value));
         QWidget *widget = p.find(name);
         QCOMPARE(shownValue(widget), shown);
         QCOMPARE(shownColour(widget), colour);
         QCOMPARE(field->state, FieldState::Read);
-        QCOMPARE(p.shell.model().ncampsModificats(), 0);
+        QCOMPARE(p.shell.programming().model().ncampsModificats(), 0);
 
-        p.shell.model().clearField(*field);
-        QCOMPARE(shownValue(widget), p.shell.model().field(name)->value);
+        p.shell.programming().model().clearField(*field);
+        QCOMPARE(shownValue(widget), p.shell.programming().model().field(name)->value);
     }
 
     // The installer's change reaches the model; it is marked red and counted once only while a
@@ -177,11 +177,11 @@ private slots:
         QFETCH(QString, value);
         QFETCH(bool, marked);
         Pages p;
-        SingleField *field = p.shell.model().field(name);
+        SingleField *field = p.shell.programming().model().field(name);
         p.bringForward(field->binding->page);
         p.setDevice(answering);
         if (!read.isNull())
-            p.shell.model().storeEntry(field->number, read);
+            p.shell.programming().model().storeEntry(field->number, read);
 
         QWidget *widget = p.find(name);
         if (auto *list = qobject_cast<QListWidget *>(widget)) {
@@ -197,7 +197,7 @@ private slots:
 
         QCOMPARE(field->value, value);
         QCOMPARE(field->state == FieldState::Modified, marked);
-        QCOMPARE(p.shell.model().ncampsModificats(), marked ? 1 : 0);
+        QCOMPARE(p.shell.programming().model().ncampsModificats(), marked ? 1 : 0);
         QCOMPARE(shownColour(widget) == kRed, marked);
         QCOMPARE(shownValue(widget), value);
     }
@@ -225,8 +225,8 @@ private slots:
         QFETCH(QString, caption);
         Pages p;
         for (const QString &type : {QStringLiteral("Komttech"), central}) {
-            p.shell.link().central = type;
-            p.shell.model().setVisiblePanelPage(panelPageFor(type));
+            p.shell.device().link().central = type;
+            p.shell.programming().model().setVisiblePanelPage(panelPageFor(type));
         }
         QTabWidget *tabs = p.tabs();
         for (int index = 0; index < kProgPageCount; ++index)
@@ -245,7 +245,7 @@ private slots:
     {
         Pages p;
         p.bringForward(ProgPage::CentralSupra);
-        p.shell.model().setVisiblePanelPage(ProgPage::CentralBC600);
+        p.shell.programming().model().setVisiblePanelPage(ProgPage::CentralBC600);
         QCOMPARE(p.tabs()->currentIndex(), 0);
     }
 
@@ -277,8 +277,8 @@ private slots:
         QFETCH(bool, inputsOutputs);
         Pages p;
         p.bringForward(ProgPage::ConfigHard);
-        p.shell.link().circuittrobat = established;
-        p.shell.link().PartsActives = parts;
+        p.shell.device().link().circuittrobat = established;
+        p.shell.device().link().PartsActives = parts;
         p.tabs()->setCurrentIndex(static_cast<int>(ProgPage::Usuari));
 
         QCOMPARE(p.find(QStringLiteral("PEntrades"))->isVisible(), inputsOutputs);
@@ -320,7 +320,7 @@ private slots:
         QCOMPARE(total, grid->viewport()->width());
         QCOMPARE(grid->horizontalScrollBar()->maximum(), 0);
         QCOMPARE(grid->horizontalHeader()->model()->headerData(0, Qt::Horizontal).toString(),
-                 p.shell.model().grid(name)->text(0, 0));
+                 p.shell.programming().model().grid(name)->text(0, 0));
     }
 
     void columnCaptionsSitOverTheirColumns_data()
@@ -373,15 +373,15 @@ private slots:
         Pages p;
         p.bringForward(ProgPage::Usuari, Section::Inputs);
         p.setDevice(answering);
-        p.shell.statusBar().setBusy(busy);
-        GridModel *model = p.shell.model().grid(u"SGEntrades");
+        p.shell.context().activity().setRunning(busy);
+        GridModel *model = p.shell.programming().model().grid(u"SGEntrades");
         model->setShadow(3, 2, QStringLiteral("5"));
         auto *grid = p.find<GridView>(QStringLiteral("SGEntrades"));
         const QImage image = grid->viewport()->grab().toImage();
         const QRect cell = grid->visualRect(grid->model()->index(2, 2));
         QCOMPARE(image.pixelColor(cell.topLeft() + QPoint(3, 3)) == kRed, red);
         grid->viewport()->grab();
-        QCOMPARE(p.shell.model().ncampsModificats(), red ? 1 : 0); // counted once, however often painted
+        QCOMPARE(p.shell.programming().model().ncampsModificats(), red ? 1 : 0); // counted once, however often painted
         const QRect unchanged = grid->visualRect(grid->model()->index(1, 2));
         QVERIFY(image.pixelColor(unchanged.topLeft() + QPoint(3, 3)) != kRed);
     }
@@ -389,7 +389,7 @@ private slots:
     void wheelLeavesConfigurationGridsAlone()
     {
         Pages p;
-        p.shell.link().central = QStringLiteral("AE/SA");
+        p.shell.device().link().central = QStringLiteral("AE/SA");
         p.bringForward(ProgPage::CentralAguilera);
         auto *grid = p.find<GridView>(QStringLiteral("SGLlistatZonesAgui"));
         grid->setCurrentIndex(grid->model()->index(5, 1));
@@ -421,15 +421,15 @@ private slots:
     void storingAThousandZonesIsQuick()
     {
         Pages p;
-        p.shell.link().central = QStringLiteral("AE/SA");
+        p.shell.device().link().central = QStringLiteral("AE/SA");
         p.bringForward(ProgPage::CentralAguilera);
-        GridModel *zones = p.shell.model().grid(u"SGLlistatZonesAgui");
+        GridModel *zones = p.shell.programming().model().grid(u"SGLlistatZonesAgui");
         QCOMPARE(zones->rows(), 1023);
 
         QElapsedTimer timer;
         timer.start();
         for (int zone = 1; zone <= zones->rows(); ++zone)
-            p.shell.model().storeEntry(zones->number() + zone - 1, QStringLiteral("Zona %1").arg(zone));
+            p.shell.programming().model().storeEntry(zones->number() + zone - 1, QStringLiteral("Zona %1").arg(zone));
         QCoreApplication::processEvents();
         const qint64 elapsed = timer.elapsed();
         qInfo("storing 1023 zone rows with the grid shown took %lld ms", elapsed);
@@ -454,11 +454,11 @@ private slots:
         QVERIFY(!menuItem->isEnabled());
         QVERIFY(!button->isEnabled());
 
-        emit shell.supervisor().connectionEstablished();
+        emit shell.device().supervisor().connectionEstablished();
         QVERIFY(menuItem->isEnabled());
         QVERIFY(button->isEnabled());
 
-        emit shell.programmingViewShown();
+        emit shell.programming().programmingViewShown();
         auto *views = qobject_cast<QStackedWidget *>(window.findChild<QWidget *>(QStringLiteral("PProgramacio"))->parentWidget());
         QCOMPARE(views->currentWidget()->objectName(), QStringLiteral("PProgramacio"));
 

@@ -35,8 +35,8 @@ struct Window : test::WindowFixture
 {
     void frame(const QString &text)
     {
-        shell.link().StrCom = text;
-        shell.statusDecoder().Llegir_In(text);
+        shell.device().link().StrCom = text;
+        shell.screens().decoder().Llegir_In(text);
     }
 
     // The status screen on view, as with a device connected.
@@ -119,7 +119,7 @@ private slots:
         QFETCH(QColor, colour);
         QFETCH(bool, bold);
         Window w;
-        w.shell.link().central = QStringLiteral("bc600");
+        w.shell.device().link().central = QStringLiteral("bc600");
         w.frame(QStringLiteral("{#2||%1|:|:::|:::||}").arg(links));
         auto *label = w.find<QLabel>(box);
         QCOMPARE(label->text(), line);
@@ -134,7 +134,7 @@ private slots:
     {
         Window w;
         w.showStatusScreen();
-        w.shell.link().central = QStringLiteral("BC600");
+        w.shell.device().link().central = QStringLiteral("BC600");
         w.frame(QStringLiteral("{#2||003F|:|:::|:::||}"));
         QVERIFY(!w.find(QStringLiteral("PESActivades"))->isVisible());
         auto *inputsCover = w.find<QLabel>(QStringLiteral("PEntradesNoDisp"));
@@ -265,7 +265,7 @@ private slots:
                     std::make_unique<QSettings>(dir.filePath(QStringLiteral("s.ini")), QSettings::IniFormat),
                     dir.filePath(QStringLiteral("quelta")));
         shell.setPortForThisRun(device.portPath());
-        shell.supervisor().setTimeDivisor(10);
+        shell.device().supervisor().setTimeDivisor(10);
         TFPrincipalQueltaES window(shell);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));

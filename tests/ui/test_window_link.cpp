@@ -38,7 +38,7 @@ struct WindowOnDevice
                                         std::make_unique<QSettings>(dir.filePath(QStringLiteral("s.ini")), QSettings::IniFormat),
                                         dir.filePath(QStringLiteral("quelta")));
         shell->setPortForThisRun(device.portPath());
-        shell->supervisor().setTimeDivisor(10);
+        shell->device().supervisor().setTimeDivisor(10);
         window = std::make_unique<TFPrincipalQueltaES>(*shell);
         window->show();
         return QTest::qWaitForWindowExposed(window.get());
@@ -116,10 +116,10 @@ private slots:
         WindowOnDevice w;
         QVERIFY(w.open({"--config", quietDeviceConfig(configDir)}));
         QTRY_COMPARE_WITH_TIMEOUT(w.linkState(), QStringLiteral("CONECTADO"), 5000);
-        QSignalSpy read(&w.shell->readEngine(), &ReadEngine::readFinished);
+        QSignalSpy read(&w.shell->programming().readEngine(), &ReadEngine::readFinished);
         w.find<QToolButton>(QStringLiteral("BBProg"))->click();
         QVERIFY(read.wait(10000));
-        QTRY_VERIFY(!w.shell->statusBar().busy());
+        QTRY_VERIFY(!w.shell->context().activity().running());
 
         w.window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
@@ -139,18 +139,18 @@ private slots:
         cellEditor->selectAll();
         QTest::keyClicks(cellEditor, QStringLiteral("Ventana"));
         QTest::keyClick(cellEditor, Qt::Key_Return);
-        QTRY_COMPARE(w.shell->model().grid(u"SGEntrades")->text(2, 1), QStringLiteral("Ventana"));
+        QTRY_COMPARE(w.shell->programming().model().grid(u"SGEntrades")->text(2, 1), QStringLiteral("Ventana"));
         inputs->clearCellSelection(); // the selection's highlight would cover the cell's colour
         QCOMPARE(reference->palette().color(QPalette::Base), QColor(255, 0, 0));
         QCOMPARE(cellColour(inputs, 2, 1), QColor(255, 0, 0));
 
-        QSignalSpy written(&w.shell->writeEngine(), &WriteEngine::writeFinished);
+        QSignalSpy written(&w.shell->programming().writeEngine(), &WriteEngine::writeFinished);
         w.find<QPushButton>(QStringLiteral("BBGravarPag"))->click();
         QVERIFY(written.wait(10000));
-        QCOMPARE(w.shell->model().field(u"EProgRef")->state, FieldState::Read); // the device's echo confirmed it
+        QCOMPARE(w.shell->programming().model().field(u"EProgRef")->state, FieldState::Read); // the device's echo confirmed it
         QVERIFY(reference->palette().color(QPalette::Base) != QColor(255, 0, 0));
         QVERIFY(cellColour(inputs, 2, 1) != QColor(255, 0, 0));
-        QVERIFY(!w.shell->model().grid(u"SGEntrades")->isModified(2, 1)); // the device's echo confirmed it
+        QVERIFY(!w.shell->programming().model().grid(u"SGEntrades")->isModified(2, 1)); // the device's echo confirmed it
     }
 
     void aLockedDeviceAsksForItsCode()
@@ -158,7 +158,7 @@ private slots:
         QTemporaryDir configDir;
         WindowOnDevice w;
         QVERIFY(w.open({"--config", lockedDeviceConfig(configDir, QStringLiteral("482913"))}));
-        QTRY_VERIFY_WITH_TIMEOUT(w.shell->link().circuittrobat && w.shell->link().protegit, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(w.shell->device().link().circuittrobat && w.shell->device().link().protegit, 5000);
 
         auto *prompt = w.find(QStringLiteral("PBloqueig"));
         w.find<QToolButton>(QStringLiteral("BBProg"))->click();
@@ -170,7 +170,7 @@ private slots:
         w.find<QPushButton>(QStringLiteral("BBDesbloqueigAcceptar"))->click();
         QVERIFY(!prompt->isVisible());
         QVERIFY(code->text().isEmpty());
-        QTRY_VERIFY_WITH_TIMEOUT(!w.shell->link().protegit, 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.shell->device().link().protegit, 3000);
 
         w.find<QToolButton>(QStringLiteral("BBProg"))->click();
         QVERIFY(!prompt->isVisible());

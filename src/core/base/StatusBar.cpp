@@ -35,12 +35,4 @@ void StatusBar::hideProgress()
     emit progressChanged(false, 0);
 }
 
-void StatusBar::setBusy(bool busy)
-{
-    if (busy_ == busy)
-        return;
-    busy_ = busy;
-    emit busyChanged(busy);
-}
-
 } // namespace quelta

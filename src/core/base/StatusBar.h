@@ -8,8 +8,7 @@
 namespace quelta {
 
 // What the main window's status bar shows: the link state (panel 0), the current activity
-// (panel 1), further status text (panel 2) and the progress of a long task; and whether the busy
-// cursor is up.
+// (panel 1), further status text (panel 2) and the progress of a long task.
 class StatusBar : public QObject
 {
     Q_OBJECT
@@ -27,19 +26,14 @@ public:
     void setProgress(int percent);
     void hideProgress();
 
-    bool busy() const { return busy_; }
-    void setBusy(bool busy);
-
 signals:
     void panelChanged(int index, const QString &text);
     void progressChanged(bool visible, int percent);
-    void busyChanged(bool busy);
 
 private:
     std::array<QString, 3> panels_{kSinConexio, QString(), QString()};
     bool progressVisible_ = false;
     int progress_ = 0;
-    bool busy_ = false;
 };
 
 } // namespace quelta

@@ -2,6 +2,7 @@
 
 #include "core/base/Prompter.h"
 #include "core/base/StatusBar.h"
+#include "core/base/TransferActivity.h"
 #include "core/base/ViewState.h"
 #include "core/link/CommandChannel.h"
 #include "core/link/LinkState.h"
@@ -32,12 +33,14 @@ std::optional<VersionReply> parseVersionReply(const QString &line)
     return std::nullopt;
 }
 
-LinkSupervisor::LinkSupervisor(LinkState &link, CommandChannel &channel, StatusBar &statusBar, ViewState &views,
-                               Prompter &prompter, std::function<QString()> windowTitle, QObject *parent)
+LinkSupervisor::LinkSupervisor(LinkState &link, CommandChannel &channel, StatusBar &statusBar,
+                               TransferActivity &activity, ViewState &views, Prompter &prompter,
+                               std::function<QString()> windowTitle, QObject *parent)
     : QObject(parent)
     , link_(link)
     , channel_(channel)
     , statusBar_(statusBar)
+    , activity_(activity)
     , views_(views)
     , prompter_(prompter)
     , windowTitle_(std::move(windowTitle))
@@ -229,7 +232,7 @@ void LinkSupervisor::declareLost()
 
 void LinkSupervisor::establishConnection()
 {
-    statusBar_.setBusy(false);
+    activity_.setRunning(false);
     link_.circuittrobat = true;
     link_.protegit = false;
     setState(SessionState::Connected);
@@ -263,7 +266,7 @@ void LinkSupervisor::endConnection()
 {
     link_.circuittrobat = false;
     link_.protegit = false;
-    statusBar_.setBusy(false);
+    activity_.setRunning(false);
     emit clearAllFields();
     link_.central.clear();
     views_.setPanelmostrat(View::Estat);
@@ -295,7 +298,7 @@ void LinkSupervisor::showStatusScreen()
     emit statusScreenShown(state_ == SessionState::Connected);
     statusBar_.setPanel(1, QString());
     statusBar_.hideProgress();
-    statusBar_.setBusy(false);
+    activity_.setRunning(false);
     views_.setPanelmostrat(View::Estat);
 }
 
@@ -333,7 +336,7 @@ void LinkSupervisor::watchdogExpired()
         if (statusBar_.panel(1).contains(QLatin1String("Leyendo"))) {
             statusBar_.setPanel(1, QString());
             statusBar_.hideProgress();
-            statusBar_.setBusy(false);
+            activity_.setRunning(false);
         }
         return;
     }
@@ -349,7 +352,7 @@ void LinkSupervisor::watchdogExpired()
     views_.setPanelmostrat(View::Estat);
     emit connectionEnded();
     reopenAndIdentify();
-    statusBar_.setBusy(false);
+    activity_.setRunning(false);
     statusBar_.setPanel(1, QString());
     statusBar_.hideProgress();
 }

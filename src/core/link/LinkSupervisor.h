@@ -12,6 +12,7 @@ namespace quelta {
 class CommandChannel;
 class Prompter;
 class StatusBar;
+class TransferActivity;
 class ViewState;
 struct LinkState;
 
@@ -35,8 +36,9 @@ public:
     enum class SessionState { NoConnection, Connected };
     Q_ENUM(SessionState)
 
-    LinkSupervisor(LinkState &link, CommandChannel &channel, StatusBar &statusBar, ViewState &views,
-                   Prompter &prompter, std::function<QString()> windowTitle, QObject *parent = nullptr);
+    LinkSupervisor(LinkState &link, CommandChannel &channel, StatusBar &statusBar, TransferActivity &activity,
+                   ViewState &views, Prompter &prompter, std::function<QString()> windowTitle,
+                   QObject *parent = nullptr);
 
     // Supervision and identification; every tick sets its own next interval.
     QTimer TimerCircuit;
@@ -107,6 +109,7 @@ private:
     LinkState &link_;
     CommandChannel &channel_;
     StatusBar &statusBar_;
+    TransferActivity &activity_;
     ViewState &views_;
     Prompter &prompter_;
     std::function<QString()> windowTitle_;

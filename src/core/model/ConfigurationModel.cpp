@@ -1,6 +1,6 @@
 #include "core/model/ConfigurationModel.h"
 
-#include "core/base/StatusBar.h"
+#include "core/base/TransferActivity.h"
 #include "core/link/LinkState.h"
 #include "core/model/ParameterDictionary.h"
 
@@ -34,10 +34,10 @@ constexpr int kDefaultTimeZonePosition = 11;
 
 } // namespace
 
-ConfigurationModel::ConfigurationModel(const LinkState &link, const StatusBar &statusBar, QObject *parent)
+ConfigurationModel::ConfigurationModel(const LinkState &link, const TransferActivity &activity, QObject *parent)
     : QObject(parent)
     , link_(link)
-    , statusBar_(statusBar)
+    , activity_(activity)
 {
     for (const FieldBinding &binding : fieldBindings()) {
         SingleField field;
@@ -49,6 +49,11 @@ ConfigurationModel::ConfigurationModel(const LinkState &link, const StatusBar &s
 }
 
 ConfigurationModel::~ConfigurationModel() = default;
+
+bool ConfigurationModel::markingAllowed() const
+{
+    return !activity_.running() && link_.circuit;
+}
 
 void ConfigurationModel::InicialitzaPunters(const ParameterDictionary &dictionary)
 {
@@ -294,7 +299,7 @@ void ConfigurationModel::editField(SingleField &field, const QString &value)
         return;
     }
     field.value = value;
-    if (!statusBar_.busy() && link_.circuit && field.state != FieldState::Modified) {
+    if (markingAllowed() && field.state != FieldState::Modified) {
         field.state = FieldState::Modified;
         ++ncampsModificats_;
     }

@@ -12,7 +12,7 @@
 namespace quelta {
 
 class ParameterDictionary;
-class StatusBar;
+class TransferActivity;
 struct LinkState;
 
 // Empty: never read since the last clearing. Read: as the device has it. Modified: changed by the
@@ -48,8 +48,12 @@ public:
     static constexpr int kTimeZoneNumber = 120;
     static constexpr int kTimeZoneItems = 24;
 
-    ConfigurationModel(const LinkState &link, const StatusBar &statusBar, QObject *parent = nullptr);
+    ConfigurationModel(const LinkState &link, const TransferActivity &activity, QObject *parent = nullptr);
     ~ConfigurationModel() override;
+
+    // An edit is marked modified (and a modified cell shown red) only while a device answers and
+    // no transfer runs.
+    bool markingAllowed() const;
 
     // Binds every field and grid to its code through the dictionary.
     void InicialitzaPunters(const ParameterDictionary &dictionary);
@@ -115,7 +119,7 @@ private:
     void fieldStored(SingleField &field, const QString &value);
 
     const LinkState &link_;
-    const StatusBar &statusBar_;
+    const TransferActivity &activity_;
     std::vector<SingleField> fields_;
     std::vector<std::unique_ptr<GridModel>> grids_;
     std::optional<ProgPage> visiblePanelPage_;

@@ -1,7 +1,7 @@
 #include "core/templates/Templates.h"
 
 #include "core/base/Prompter.h"
-#include "core/base/StatusBar.h"
+#include "core/base/TransferActivity.h"
 #include "core/base/ViewState.h"
 #include "core/codecs/AnsiCodec.h"
 #include "core/link/LinkState.h"
@@ -183,12 +183,12 @@ private:
     QHash<QString, QString> values_;
 };
 
-Templates::Templates(ConfigurationModel &model, const LinkState &link, const StatusBar &statusBar, ViewState &views,
+Templates::Templates(ConfigurationModel &model, const LinkState &link, const TransferActivity &activity, ViewState &views,
                      ProgrammingLock &lock, Prompter &prompter, QObject *parent)
     : QObject(parent)
     , model_(model)
     , link_(link)
-    , statusBar_(statusBar)
+    , activity_(activity)
     , views_(views)
     , lock_(lock)
     , prompter_(prompter)
@@ -197,7 +197,7 @@ Templates::Templates(ConfigurationModel &model, const LinkState &link, const Sta
 
 bool Templates::allowed()
 {
-    if (link_.tempsActu > 0 || statusBar_.busy())
+    if (link_.tempsActu > 0 || activity_.running())
         return false;
     if (link_.bidiCentral) {
         prompter_.ElMeuMessageDlg(dialog::warning(tr("Central en telecontrol\rNo se puede acceder a la programación")));

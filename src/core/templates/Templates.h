@@ -16,7 +16,7 @@ class ConfigurationModel;
 class GridModel;
 class ProgrammingLock;
 class Prompter;
-class StatusBar;
+class TransferActivity;
 class ViewState;
 struct LinkState;
 struct SingleField;
@@ -57,7 +57,7 @@ public:
     // The hint text of a control or grid by its name; its second line describes a template line.
     using HintSource = std::function<QString(const QString &controlName)>;
 
-    Templates(ConfigurationModel &model, const LinkState &link, const StatusBar &statusBar, ViewState &views,
+    Templates(ConfigurationModel &model, const LinkState &link, const TransferActivity &activity, ViewState &views,
               ProgrammingLock &lock, Prompter &prompter, QObject *parent = nullptr);
 
     void setHintSource(HintSource hints) { hints_ = std::move(hints); }
@@ -108,7 +108,7 @@ private:
 
     ConfigurationModel &model_;
     const LinkState &link_;
-    const StatusBar &statusBar_;
+    const TransferActivity &activity_;
     ViewState &views_;
     ProgrammingLock &lock_;
     Prompter &prompter_;

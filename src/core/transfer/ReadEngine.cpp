@@ -2,6 +2,7 @@
 
 #include "core/base/DiagnosticTrace.h"
 #include "core/base/StatusBar.h"
+#include "core/base/TransferActivity.h"
 #include "core/base/ViewState.h"
 #include "core/link/CommandChannel.h"
 #include "core/link/LinkState.h"
@@ -56,7 +57,7 @@ ReadEngine::ReadEngine(const TransferContext &context, QObject *parent)
 
 void ReadEngine::showReading()
 {
-    statusBar_.setBusy(true);
+    activity_.setRunning(true);
     statusBar_.setProgress(0);
     statusBar_.setPanel(1, tr("Leyendo"));
 }
@@ -132,7 +133,7 @@ void ReadEngine::finishRead(int supervisionMs)
 {
     statusBar_.setPanel(1, QString());
     statusBar_.hideProgress();
-    statusBar_.setBusy(false);
+    activity_.setRunning(false);
     link_.llegir = false;
     channel_.sendCommand(QStringLiteral("vEr"));
     supervisor_.startSupervision(supervisionMs);
@@ -207,7 +208,7 @@ void ReadEngine::buildChildren(ProgPage page)
 
 void ReadEngine::BBLlegirPagClick(ProgPage page)
 {
-    if (statusBar_.busy() || !link_.circuittrobat)
+    if (activity_.running() || !link_.circuittrobat)
         return;
     for (const char *readOnly : {"ECentral", "EMAC"}) {
         SingleField *field = model_.field(QString::fromLatin1(readOnly));

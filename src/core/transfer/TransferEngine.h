@@ -10,16 +10,18 @@ class DiagnosticTrace;
 class LinkSupervisor;
 class ProgrammingLock;
 class StatusBar;
+class TransferActivity;
 class ViewState;
 struct LinkState;
 
-// What the read and write engines work with, all owned by the shell: the link, the status bar and
+// What the read and write engines work with: the link, the status bar, the transfer activity and
 // the view, supervision, the model, the programming lock and the trace.
 struct TransferContext
 {
     LinkState &link;
     CommandChannel &channel;
     StatusBar &statusBar;
+    TransferActivity &activity;
     ViewState &views;
     LinkSupervisor &supervisor;
     ConfigurationModel &model;
@@ -36,6 +38,7 @@ protected:
         , link_(context.link)
         , channel_(context.channel)
         , statusBar_(context.statusBar)
+        , activity_(context.activity)
         , views_(context.views)
         , supervisor_(context.supervisor)
         , model_(context.model)
@@ -47,6 +50,7 @@ protected:
     LinkState &link_;
     CommandChannel &channel_;
     StatusBar &statusBar_;
+    TransferActivity &activity_;
     ViewState &views_;
     LinkSupervisor &supervisor_;
     ConfigurationModel &model_;

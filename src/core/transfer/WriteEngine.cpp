@@ -2,6 +2,7 @@
 
 #include "core/base/DiagnosticTrace.h"
 #include "core/base/StatusBar.h"
+#include "core/base/TransferActivity.h"
 #include "core/base/ViewState.h"
 #include "core/link/CommandChannel.h"
 #include "core/link/LinkState.h"
@@ -103,7 +104,7 @@ void WriteEngine::resetRun(Kind kind)
 
 void WriteEngine::showWriting(const QString &activity)
 {
-    statusBar_.setBusy(true);
+    activity_.setRunning(true);
     statusBar_.setPanel(1, activity);
     statusBar_.setProgress(0);
     TimerGravar.start(kStartMs);
@@ -111,7 +112,7 @@ void WriteEngine::showWriting(const QString &activity)
 
 void WriteEngine::BBGravarClick()
 {
-    if (statusBar_.busy())
+    if (activity_.running())
         return;
     if (!lock_.allowsProgramming())
         return;
@@ -505,7 +506,7 @@ void WriteEngine::handBack(int supervisionMs)
 void WriteEngine::stopRun()
 {
     TimerGravar.stop();
-    statusBar_.setBusy(false);
+    activity_.setRunning(false);
     statusBar_.setPanel(1, QString());
     statusBar_.hideProgress();
     pagina_.reset();

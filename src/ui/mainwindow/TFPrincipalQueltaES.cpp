@@ -77,6 +77,10 @@ QLineEdit *lineEdit(const char *name, int width, QWidget *parent)
 TFPrincipalQueltaES::TFPrincipalQueltaES(Shell &shell, QWidget *parent)
     : QMainWindow(parent)
     , shell_(shell)
+    , context_(shell.context())
+    , device_(shell.device())
+    , programming_(shell.programming())
+    , screens_(shell.screens())
 {
     buildWidgets();
     connectShell();
@@ -86,8 +90,8 @@ TFPrincipalQueltaES::TFPrincipalQueltaES(Shell &shell, QWidget *parent)
     shell_.ObtenirDadesPC();
     shell_.readSettings();
     shell_.chooseStartupLanguage();
-    checkLanguageItem(shell_.languages().Idioma());
-    setWindowTitle(shell_.Titol());
+    checkLanguageItem(context_.languages().Idioma());
+    setWindowTitle(context_.Titol());
     if (!shell_.loadDictionaries())
         return;
     InicialitzaHint();
@@ -98,7 +102,7 @@ TFPrincipalQueltaES::TFPrincipalQueltaES(Shell &shell, QWidget *parent)
 
     linkStrip_->setCurrentWidget(PUSB_);
     MIIComunicacioLocal_->setChecked(true);
-    if (!shell_.channel().serial().portName().isEmpty())
+    if (!device_.channel().serial().portName().isEmpty())
         refreshPortList();
 
     placeStatusBarItems();
@@ -125,8 +129,8 @@ void TFPrincipalQueltaES::buildWidgets()
     buildStatusBar();
     buildMenus();
     retranslateUi();
-    new LampPainter(shell_.blinkEngine(), *this, this);
-    new ServiceGestures(shell_.serviceClicks(), *this, this);
+    new LampPainter(screens_.blinkEngine(), *this, this);
+    new ServiceGestures(screens_.serviceClicks(), *this, this);
 }
 
 QWidget *TFPrincipalQueltaES::buildButtonBar()
@@ -227,7 +231,7 @@ QWidget *TFPrincipalQueltaES::buildViews()
     PMapa_ = page("PMapa");
     PEvents_ = page("PEvents");
 
-    programmingView_ = new ProgrammingView(shell_, PProgramacio_);
+    programmingView_ = new ProgrammingView(programming_, context_.prompter(), PProgramacio_);
     auto *programming = new QVBoxLayout(PProgramacio_);
     programming->setContentsMargins(0, 0, 0, 0);
     programming->addWidget(programmingView_);
@@ -240,7 +244,7 @@ QWidget *TFPrincipalQueltaES::buildViews()
     captionFont.setPointSizeF(captionFont.pointSizeF() * 2);
     captionFont.setBold(true);
     PEstatCaption_->setFont(captionFont);
-    deviceStatusPanels_ = new StatusView(shell_, PEstat_);
+    deviceStatusPanels_ = new StatusView(screens_, PEstat_);
     deviceStatusPanels_->setObjectName(QStringLiteral("deviceStatusPanels"));
     auto *estat = new QVBoxLayout(PEstat_);
     estat->setContentsMargins(0, 0, 0, 0);
@@ -385,20 +389,15 @@ void TFPrincipalQueltaES::buildMenus()
     // The transfer and template commands come with their engines.
     QMenu *programacio = addTopMenu("MIProgramacio", QT_TR_NOOP("Programación"));
     MIILlegir_ = addMenuItem(programacio, "MIILlegir", QT_TR_NOOP("Leer el circuito"));
-    MIILlegir_->setEnabled(false);
-    connect(MIILlegir_, &QAction::triggered, this, [this] { shell_.readEngine().BBLlegirClick(); });
+    connect(MIILlegir_, &QAction::triggered, this, [this] { programming_.readEngine().BBLlegirClick(); });
     MIIGravar_ = addMenuItem(programacio, "MIIGravar", QT_TR_NOOP("Programar el circuito"));
-    MIIGravar_->setEnabled(false);
-    connect(MIIGravar_, &QAction::triggered, this, [this] { shell_.writeEngine().BBGravarClick(); });
+    connect(MIIGravar_, &QAction::triggered, this, [this] { programming_.writeEngine().BBGravarClick(); });
     MIICrearplantilla_ = addMenuItem(programacio, "MIICrearplantilla", QT_TR_NOOP("Guardar plantilla"));
-    MIICrearplantilla_->setEnabled(false);
     connect(MIICrearplantilla_, &QAction::triggered, this, &TFPrincipalQueltaES::MIICrearplantillaClick);
     MIIImportarPlantilla_ = addMenuItem(programacio, "MIIImportarPlantilla", QT_TR_NOOP("Importar datos de plantilla"));
-    MIIImportarPlantilla_->setEnabled(false);
     connect(MIIImportarPlantilla_, &QAction::triggered, this, &TFPrincipalQueltaES::MIIImportarPlantillaClick);
     MIIDefecte_ = addMenuItem(programacio, "MIIDefecte", QT_TR_NOOP("Restaurar los valores de fábrica"));
-    MIIDefecte_->setEnabled(false);
-    connect(MIIDefecte_, &QAction::triggered, this, [this] { shell_.MIIDefecteClick(); });
+    connect(MIIDefecte_, &QAction::triggered, this, [this] { programming_.MIIDefecteClick(); });
 
     MIBuscar_ = addMenuItem(bar, "MIBuscar", QT_TR_NOOP("Buscar"));
     connect(MIBuscar_, &QAction::triggered, this, &TFPrincipalQueltaES::BBBuscarClick);
@@ -468,7 +467,7 @@ void TFPrincipalQueltaES::retranslateUi()
 // Every control's explanation as its tooltip, in the language now chosen.
 void TFPrincipalQueltaES::InicialitzaHint()
 {
-    shell_.hints().InicialitzaHint([this](const QString &name, const QString &hint) {
+    programming_.hints().InicialitzaHint([this](const QString &name, const QString &hint) {
         if (auto *widget = findChild<QWidget *>(name)) {
             widget->setToolTip(QString(hint).replace(QLatin1String("\r\n"), QLatin1String("\n")));
             widget->setToolTipDuration(kHintDurationMs);
@@ -479,34 +478,31 @@ void TFPrincipalQueltaES::InicialitzaHint()
 void TFPrincipalQueltaES::connectShell()
 {
     connect(&shell_, &Shell::windowTitleChanged, this, &QWidget::setWindowTitle);
-    connect(&shell_, &Shell::cloudFunctionsChanged, this, &TFPrincipalQueltaES::setCloudFunctionsEnabled);
-    connect(&shell_.views(), &ViewState::panelmostratChanged, this, &TFPrincipalQueltaES::bringToFront);
+    connect(&context_.views(), &ViewState::panelmostratChanged, this, &TFPrincipalQueltaES::bringToFront);
     connect(&shell_, &Shell::languageChanged, this, &TFPrincipalQueltaES::checkLanguageItem);
-    connect(&shell_, &Shell::localLinkSelected, this, &TFPrincipalQueltaES::showLocalLink);
-    connect(&shell_, &Shell::programmingViewShown, this, [this] { bringToFront(View::Programacio); });
-    connect(&shell_.templates(), &Templates::resultTextChanged, this, &TFPrincipalQueltaES::showResult);
-    connect(&shell_, &Shell::fieldsCleared, this, [this] { setTransferCommandsEnabled(false); });
-    setCloudFunctionsEnabled(shell_.cloudFunctionsEnabled());
+    connect(&device_, &DeviceSession::localLinkSelected, this, &TFPrincipalQueltaES::showLocalLink);
+    connect(&programming_, &Programming::programmingViewShown, this, [this] { bringToFront(View::Programacio); });
+    connect(&programming_.templates(), &Templates::resultTextChanged, this, &TFPrincipalQueltaES::showResult);
+    connect(&shell_.commands(), &CommandAvailability::changed, this, &TFPrincipalQueltaES::paintCommands);
+    paintCommands(shell_.commands().controls());
 
-    const StatusBar &bar = shell_.statusBar();
+    const StatusBar &bar = context_.statusBar();
     connect(&bar, &StatusBar::panelChanged, this, &TFPrincipalQueltaES::showStatusPanel);
-    connect(&shell_.statusScreen(), &StatusScreen::statusBarRedrawRequested, this,
+    connect(&screens_.statusScreen(), &StatusScreen::statusBarRedrawRequested, this,
             &TFPrincipalQueltaES::SBEstatDrawPanel);
     connect(&bar, &StatusBar::progressChanged, this, &TFPrincipalQueltaES::showProgress);
-    connect(&bar, &StatusBar::busyChanged, this, &TFPrincipalQueltaES::showBusy);
+    connect(&context_.activity(), &TransferActivity::runningChanged, this, &TFPrincipalQueltaES::showBusy);
     for (int i = 0; i < int(statusPanels_.size()); ++i)
         statusPanels_.at(static_cast<size_t>(i))->setText(bar.panel(i));
     SBEstatDrawPanel();
 
-    const LinkSupervisor &supervisor = shell_.supervisor();
+    const LinkSupervisor &supervisor = device_.supervisor();
     connect(&supervisor, &LinkSupervisor::connectionEstablished, this, &TFPrincipalQueltaES::showConnectionEstablished);
-    connect(&supervisor, &LinkSupervisor::connectionEstablished, this, [this] { setTransferCommandsEnabled(true); });
-    connect(&shell_.writeEngine(), &WriteEngine::transferControlsEnabled, this, &TFPrincipalQueltaES::setOtherCommandsEnabled);
     connect(&supervisor, &LinkSupervisor::connectionEnded, this, &TFPrincipalQueltaES::showConnectionEnded);
     connect(&supervisor, &LinkSupervisor::statusScreenShown, this, &TFPrincipalQueltaES::showStatusScreen);
     connect(&supervisor, &LinkSupervisor::portListChanged, this, &TFPrincipalQueltaES::refreshPortList);
     connect(&supervisor, &LinkSupervisor::ledsTicked, this, &TFPrincipalQueltaES::paintLamps);
-    connect(&shell_.lock(), &ProgrammingLock::accessCodeRequested, this, &TFPrincipalQueltaES::showAccessCodePrompt);
+    connect(&device_.lock(), &ProgrammingLock::accessCodeRequested, this, &TFPrincipalQueltaES::showAccessCodePrompt);
 }
 
 // --- Core state on screen ------------------------------------------------------------------------
@@ -523,7 +519,7 @@ void TFPrincipalQueltaES::showStatusPanel(int index, const QString &text)
 // fire-panel link lamps.
 void TFPrincipalQueltaES::SBEstatDrawPanel()
 {
-    const StatusScreen &screen = shell_.statusScreen();
+    const StatusScreen &screen = screens_.statusScreen();
     for (int i = 0; i < int(statusPanels_.size()); ++i)
         statusPanels_.at(static_cast<size_t>(i))->setLook(screen.SBEstatDrawPanel(i));
     const bool panelLink = screen.SBEstatDrawPanel(2).panelLinkIndicators;
@@ -547,7 +543,7 @@ void TFPrincipalQueltaES::showBusy(bool busy)
 
 void TFPrincipalQueltaES::paintLamps()
 {
-    const LinkState &link = shell_.link();
+    const LinkState &link = device_.link();
     ComLedRX_->setOn(link.tempsRX > 0);
     ComLedTX_->setOn(link.tempsTX > 0);
     ComLedRXAgui_->setOn(link.tempsRXAgui > 0);
@@ -557,7 +553,7 @@ void TFPrincipalQueltaES::paintLamps()
 // The live link panel turns light blue; a remote session offers its "Desconectar" button.
 void TFPrincipalQueltaES::showConnectionEstablished()
 {
-    const LinkState &link = shell_.link();
+    const LinkState &link = device_.link();
     QWidget *linkPanel = link.isRemote() ? PIP_ : PUSB_;
     linkPanel->setPalette(QPalette(QColor(125, 184, 255)));
     if (link.isRemote()) {
@@ -579,6 +575,21 @@ void TFPrincipalQueltaES::showConnectionEnded()
     showSinConexio();
 }
 
+// The core decides which commands are available; a control is found by its name.
+void TFPrincipalQueltaES::paintCommands(const QStringList &controls)
+{
+    const CommandAvailability &commands = shell_.commands();
+    for (const QString &name : controls) {
+        const bool enabled = commands.isEnabled(name);
+        if (auto *menu = findChild<QMenu *>(name))
+            menu->menuAction()->setEnabled(enabled);
+        else if (auto *action = findChild<QAction *>(name))
+            action->setEnabled(enabled);
+        else if (auto *widget = findChild<QWidget *>(name))
+            widget->setEnabled(enabled);
+    }
+}
+
 void TFPrincipalQueltaES::showStatusScreen(bool connected)
 {
     if (connected) {
@@ -589,9 +600,6 @@ void TFPrincipalQueltaES::showStatusScreen(bool connected)
         showSinConexio();
     }
     views_->setCurrentWidget(PEstat_);
-    for (QWidget *button : {BBLlegirEstat_, BBBuscar_, BBMapa_, BBActualitzar_, BBEvents_})
-        button->setEnabled(true);
-    MIBuscar_->setEnabled(true);
     BBLlegirEstat_->setFocus();
 }
 
@@ -614,7 +622,7 @@ void TFPrincipalQueltaES::showAccessCodePrompt()
 
 void TFPrincipalQueltaES::BBDesbloqueigAcceptarClick()
 {
-    if (!shell_.lock().BBDesbloqueigAcceptarClick(ECodiDesbloqueig_->text())) {
+    if (!device_.lock().BBDesbloqueigAcceptarClick(ECodiDesbloqueig_->text())) {
         ECodiDesbloqueig_->setFocus();
         return;
     }
@@ -624,7 +632,7 @@ void TFPrincipalQueltaES::BBDesbloqueigAcceptarClick()
 
 void TFPrincipalQueltaES::BBDesbloqueigCancellarClick()
 {
-    shell_.lock().BBDesbloqueigCancellarClick();
+    device_.lock().BBDesbloqueigCancellarClick();
     ECodiDesbloqueig_->clear();
     PBloqueig_->hide();
 }
@@ -687,7 +695,7 @@ bool TFPrincipalQueltaES::eventFilter(QObject *watched, QEvent *event)
     // Opening the port list shows the ports present now.
     if (watched == CCBPort_ && event->type() == QEvent::MouseButtonPress)
         refreshPortList();
-    if (watched == PBotons_ && event->type() == QEvent::MouseButtonPress && shell_.link().circuittrobat) {
+    if (watched == PBotons_ && event->type() == QEvent::MouseButtonPress && device_.link().circuittrobat) {
         const auto *press = static_cast<QMouseEvent *>(event);
         if (!PBotons_->childAt(press->position().toPoint()))
             updateGesture_->click();
@@ -717,40 +725,19 @@ void TFPrincipalQueltaES::bringToFront(View view)
 void TFPrincipalQueltaES::showView(View view)
 {
     bringToFront(view);
-    shell_.views().setPanelmostrat(view);
-}
-
-void TFPrincipalQueltaES::setCloudFunctionsEnabled(bool enabled)
-{
-    for (QWidget *button : {BBBuscar_, BBMapa_, BBActualitzar_, BBEvents_})
-        button->setEnabled(enabled);
-    MIBuscar_->setEnabled(enabled);
+    context_.views().setPanelmostrat(view);
 }
 
 // The core checks the lock and, when the view may be shown, asks for it (programmingViewShown).
 void TFPrincipalQueltaES::BBProgClick()
 {
-    shell_.BBProgClick();
-}
-
-// The read and write commands wait for a device: found, they are offered; after clearing, they are not.
-void TFPrincipalQueltaES::setTransferCommandsEnabled(bool enabled)
-{
-    MIILlegir_->setEnabled(enabled);
-    MIIGravar_->setEnabled(enabled);
-    MIIDefecte_->setEnabled(enabled);
-    programmingView_->setTransferEnabled(enabled);
-    // Templates stay available once a device was found: they work on the editors, not the device.
-    if (enabled) {
-        MIICrearplantilla_->setEnabled(true);
-        MIIImportarPlantilla_->setEnabled(true);
-    }
+    programming_.BBProgClick();
 }
 
 // The file dialogs are the commands' choosers; the core asks its own questions around them.
 void TFPrincipalQueltaES::MIICrearplantillaClick()
 {
-    shell_.templates().MIICrearplantillaClick([this] {
+    programming_.templates().MIICrearplantillaClick([this] {
         return QFileDialog::getSaveFileName(this, QString(), QString(), tr("Plantilla") + QStringLiteral(" (*.pla)"),
                                             nullptr, QFileDialog::DontConfirmOverwrite);
     });
@@ -758,7 +745,7 @@ void TFPrincipalQueltaES::MIICrearplantillaClick()
 
 void TFPrincipalQueltaES::MIIImportarPlantillaClick()
 {
-    shell_.templates().MIIImportarPlantillaClick([this] {
+    programming_.templates().MIIImportarPlantillaClick([this] {
         return QFileDialog::getOpenFileName(this, QString(), QString(), tr("Plantilla") + QStringLiteral(" (*.pla)"));
     });
 }
@@ -770,19 +757,6 @@ void TFPrincipalQueltaES::showResult(const QString &text)
     PRes_->setVisible(!text.isEmpty());
 }
 
-// A full write keeps the installer on the programming view until it ends.
-void TFPrincipalQueltaES::setOtherCommandsEnabled(bool enabled)
-{
-    for (QWidget *button : {BBLlegirEstat_, BBBuscar_, BBMapa_, BBActualitzar_, BBEvents_})
-        button->setEnabled(enabled);
-    for (const char *menu : {"MISistema", "MIEstat", "MIProgramacio", "MIBuscar", "MIBidi", "MIComunicacio", "MIInfo"}) {
-        if (auto *item = findChild<QMenu *>(QLatin1String(menu)))
-            item->menuAction()->setEnabled(enabled);
-        else if (auto *action = findChild<QAction *>(QLatin1String(menu)))
-            action->setEnabled(enabled);
-    }
-}
-
 void TFPrincipalQueltaES::BBBuscarClick()
 {
     showView(View::LlistaCircuits);
@@ -790,33 +764,33 @@ void TFPrincipalQueltaES::BBBuscarClick()
 
 void TFPrincipalQueltaES::BBMapaClick()
 {
-    if (shell_.lock().allowsProgramming())
+    if (device_.lock().allowsProgramming())
         showView(View::Mapa);
 }
 
 void TFPrincipalQueltaES::BBActualitzarClick()
 {
-    if (shell_.lock().allowsProgramming())
+    if (device_.lock().allowsProgramming())
         showView(View::Actualitzacions);
 }
 
 // The event log is shown over the current view without changing it.
 void TFPrincipalQueltaES::BBEventsClick()
 {
-    if (shell_.lock().allowsProgramming())
+    if (device_.lock().allowsProgramming())
         views_->setCurrentWidget(PEvents_);
 }
 
 void TFPrincipalQueltaES::BBLlegirEstatClick()
 {
-    shell_.supervisor().BBLlegirEstatClick();
+    device_.supervisor().BBLlegirEstatClick();
 }
 
 // --- Link and menus ------------------------------------------------------------------------------
 
 void TFPrincipalQueltaES::refreshPortList()
 {
-    const QString port = shell_.channel().serial().portName();
+    const QString port = device_.channel().serial().portName();
     CCBPort_->clear();
     CCBPort_->addItems(SerialTransport::portList(port));
     CCBPort_->setCurrentText(port);
@@ -824,13 +798,13 @@ void TFPrincipalQueltaES::refreshPortList()
 
 void TFPrincipalQueltaES::CCBPortChange(const QString &name)
 {
-    shell_.CCBPortClick(name);
-    shell_.CCBPortChange();
+    device_.CCBPortClick(name);
+    device_.CCBPortChange();
 }
 
 void TFPrincipalQueltaES::MIIComunicacioLocalClick()
 {
-    shell_.MIIComunicacioLocalClick();
+    device_.MIIComunicacioLocalClick();
 }
 
 void TFPrincipalQueltaES::MITancarSessioClick()
@@ -843,7 +817,7 @@ void TFPrincipalQueltaES::MITancarSessioClick()
 void TFPrincipalQueltaES::LanguageClick(const LanguageInfo &language)
 {
     if (!shell_.SwitchLanguage(language))
-        checkLanguageItem(shell_.languages().Idioma());
+        checkLanguageItem(context_.languages().Idioma());
 }
 
 void TFPrincipalQueltaES::checkLanguageItem(const QString &storedName)

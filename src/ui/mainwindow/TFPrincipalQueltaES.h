@@ -19,7 +19,11 @@ class QStatusBar;
 class QToolButton;
 
 namespace quelta {
+class DeviceSession;
+class ProgramContext;
+class Programming;
 class Shell;
+class StatusScreens;
 struct LanguageInfo;
 enum class View;
 } // namespace quelta
@@ -94,7 +98,6 @@ private:
     QWidget *pageOf(View view) const;
     void bringToFront(View view);
     void showView(View view);
-    void setCloudFunctionsEnabled(bool enabled);
     void checkLanguageItem(const QString &storedName);
     void showProgressPercent(int value);
     void showStatusPanel(int index, const QString &text);
@@ -107,8 +110,7 @@ private:
     void showStatusScreen(bool connected);
     void showLocalLink();
     void showAccessCodePrompt();
-    void setTransferCommandsEnabled(bool enabled);
-    void setOtherCommandsEnabled(bool enabled);
+    void paintCommands(const QStringList &controls);
 
     void BBProgClick();
     void MIICrearplantillaClick();
@@ -127,6 +129,10 @@ private:
     void LanguageClick(const LanguageInfo &language);
 
     Shell &shell_;
+    ProgramContext &context_;
+    DeviceSession &device_;
+    Programming &programming_;
+    StatusScreens &screens_;
     bool created_ = false;
     bool activationQueued_ = false;
     std::vector<Caption> captions_;

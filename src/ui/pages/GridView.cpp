@@ -111,13 +111,17 @@ GridView::GridView(const QString &name, QWidget *parent)
     setUpView(name);
 }
 
-GridView::GridView(GridModel &grid, ConfigurationModel &model, std::function<bool()> markingAllowed, QWidget *parent)
+bool GridView::markingAllowed() const
+{
+    return model_ && model_->markingAllowed();
+}
+
+GridView::GridView(GridModel &grid, ConfigurationModel &model, QWidget *parent)
     : QTableView(parent)
     , grid_(&grid)
     , model_(&model)
     , columnScale_(std::max(1.0, fontMetrics().averageCharWidth() / kDesignCharWidth))
     , columns_(scaledColumns(gridColumns(grid.name()), columnScale_))
-    , markingAllowed_(std::move(markingAllowed))
 {
     Q_ASSERT(int(columns_.size()) == grid.columns());
     setHorizontalHeader(new GridHeader(*this));

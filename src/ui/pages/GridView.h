@@ -33,11 +33,10 @@ public:
 
     // An unbound grid: a name and an empty table.
     explicit GridView(const QString &name, QWidget *parent = nullptr);
-    GridView(GridModel &grid, ConfigurationModel &model, std::function<bool()> markingAllowed,
-             QWidget *parent = nullptr);
+    GridView(GridModel &grid, ConfigurationModel &model, QWidget *parent = nullptr);
 
     GridModel *grid() const { return grid_; }
-    bool markingAllowed() const { return markingAllowed_ && markingAllowed_(); }
+    bool markingAllowed() const;
     // A cell painted red: counted as modified the first time.
     void shownModified(const QModelIndex &index) const;
     // Which columns open a text editor; all of them unless set.
@@ -69,7 +68,6 @@ private:
     double columnScale_ = 1.0;
     std::vector<ColumnWidth> columns_;
     int fullHeight_ = 0; // the height that shows every row of a short grid
-    std::function<bool()> markingAllowed_;
 };
 
 } // namespace quelta::ui

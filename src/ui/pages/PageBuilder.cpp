@@ -80,9 +80,8 @@ void shareSpareHeight(QGridLayout &layout, const std::vector<Group> &groups, con
 
 } // namespace
 
-PageBuilder::PageBuilder(ConfigurationModel &model, std::function<bool()> markingAllowed, Captions &captions)
+PageBuilder::PageBuilder(ConfigurationModel &model, Captions &captions)
     : model_(model)
-    , markingAllowed_(std::move(markingAllowed))
     , captions_(captions)
 {
 }
@@ -175,7 +174,7 @@ QWidget *PageBuilder::buildGrid(const Control &control, QWidget *parent)
 {
     const QString name = QLatin1String(control.name);
     GridModel *model = model_.grid(name);
-    GridView *grid = model ? new GridView(*model, model_, markingAllowed_, parent) : new GridView(name, parent);
+    GridView *grid = model ? new GridView(*model, model_, parent) : new GridView(name, parent);
     if (model)
         new GridEditor(*grid);
     grids_.push_back(grid);

@@ -21,7 +21,7 @@ class GridView;
 class PageBuilder
 {
 public:
-    PageBuilder(ConfigurationModel &model, std::function<bool()> markingAllowed, Captions &captions);
+    PageBuilder(ConfigurationModel &model, Captions &captions);
 
     // The panel's widget: its title line over its groups.
     QWidget *build(const Panel &panel, QWidget *parent);
@@ -37,7 +37,6 @@ private:
     QWidget *buildGrid(const Control &control, QWidget *parent);
 
     ConfigurationModel &model_;
-    std::function<bool()> markingAllowed_;
     Captions &captions_;
     std::vector<GridView *> grids_;
 };

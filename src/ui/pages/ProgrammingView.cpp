@@ -1,6 +1,7 @@
 #include "ui/pages/ProgrammingView.h"
 
-#include "core/session/Shell.h"
+#include "core/link/LinkState.h"
+#include "core/session/Programming.h"
 #include "ui/editors/EditRules.h"
 #include "ui/pages/FieldBinder.h"
 #include "ui/pages/GridView.h"
@@ -38,9 +39,9 @@ QWidget *tabPage(ProgPage page, QWidget *panel, QWidget *parent)
 
 } // namespace
 
-ProgrammingView::ProgrammingView(Shell &shell, QWidget *parent)
+ProgrammingView::ProgrammingView(Programming &programming, Prompter &prompter, QWidget *parent)
     : QWidget(parent)
-    , shell_(shell)
+    , programming_(programming)
 {
     setObjectName(QStringLiteral("ProgrammingView"));
     PCProgramacio_ = new PageControl(this);
@@ -51,9 +52,9 @@ ProgrammingView::ProgrammingView(Shell &shell, QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(PCProgramacio_);
 
-    new FieldBinder(shell_.model(), *this, this);
-    new EditRules(*this, shell_.model(), shell_.prompter(), this);
-    connectShell();
+    new FieldBinder(programming_.model(), *this, this);
+    new EditRules(*this, programming_.model(), prompter, this);
+    connectCore();
     showPanelPage();
 }
 
@@ -69,12 +70,10 @@ QWidget *ProgrammingView::buildButtons()
     BBGravarPag_->setObjectName(QStringLiteral("BBGravarPag"));
     captions_.add([this](const QString &text) { BBGravarPag_->setText(text); },
                   QT_TRANSLATE_NOOP("Pages", "Programar"));
-    BBGravarPag_->setEnabled(false);
-    BBLlegirPag_->setEnabled(false);
     connect(BBLlegirPag_, &QPushButton::clicked, this, [this] {
-        shell_.readEngine().BBLlegirPagClick(static_cast<ProgPage>(PCProgramacio_->currentIndex()));
+        programming_.readEngine().BBLlegirPagClick(static_cast<ProgPage>(PCProgramacio_->currentIndex()));
     });
-    connect(BBGravarPag_, &QPushButton::clicked, this, [this] { shell_.writeEngine().BBGravarClick(); });
+    connect(BBGravarPag_, &QPushButton::clicked, this, [this] { programming_.writeEngine().BBGravarClick(); });
     layout->addWidget(BBLlegirPag_);
     layout->addWidget(BBGravarPag_);
     return buttons;
@@ -82,9 +81,7 @@ QWidget *ProgrammingView::buildButtons()
 
 void ProgrammingView::buildPages()
 {
-    const StatusBar &bar = shell_.statusBar();
-    const LinkState &link = shell_.link();
-    PageBuilder builder(shell_.model(), [&bar, &link] { return !bar.busy() && link.circuit; }, captions_);
+    PageBuilder builder(programming_.model(), captions_);
     for (int index = 0; index < kProgPageCount; ++index) {
         const auto page = static_cast<ProgPage>(index);
         QWidget *panel = nullptr;
@@ -100,29 +97,20 @@ void ProgrammingView::buildPages()
     uranoTitle_ = findChild<QLabel *>(PageBuilder::titleName(pagePanel(ProgPage::CentralUrano)));
 }
 
-void ProgrammingView::connectShell()
+void ProgrammingView::connectCore()
 {
-    connect(&shell_.model(), &ConfigurationModel::visiblePanelPageChanged, this, &ProgrammingView::showPanelPage);
-    connect(&shell_, &Shell::programmingViewShown, this, &ProgrammingView::clearGridSelections);
-    connect(&shell_, &Shell::fieldsCleared, this, &ProgrammingView::showFirstPage);
+    connect(&programming_.model(), &ConfigurationModel::visiblePanelPageChanged, this, &ProgrammingView::showPanelPage);
+    connect(&programming_, &Programming::programmingViewShown, this, &ProgrammingView::clearGridSelections);
+    connect(&programming_, &Programming::cleared, this, &ProgrammingView::showFirstPage);
     connect(PCProgramacio_, &QTabWidget::currentChanged, this, &ProgrammingView::PCProgramacioChange);
-    // Red cells are shown only while no transfer runs and a device answers.
-    connect(&shell_.statusBar(), &StatusBar::busyChanged, this, &ProgrammingView::repaintGrids);
-    connect(&shell_.supervisor(), &LinkSupervisor::connectionEstablished, this, &ProgrammingView::repaintGrids);
-    connect(&shell_.supervisor(), &LinkSupervisor::connectionEnded, this, &ProgrammingView::repaintGrids);
-}
-
-void ProgrammingView::setTransferEnabled(bool enabled)
-{
-    BBLlegirPag_->setEnabled(enabled);
-    BBGravarPag_->setEnabled(enabled);
+    connect(&programming_, &Programming::markingChanged, this, &ProgrammingView::repaintGrids);
 }
 
 // Of the fire-panel pages only the core's visible one keeps its tab. The page on top stays on top
 // while it is still there; otherwise the first page comes forward.
 void ProgrammingView::showPanelPage()
 {
-    const std::optional<ProgPage> shown = shell_.model().visiblePanelPage();
+    const std::optional<ProgPage> shown = programming_.model().visiblePanelPage();
     const int remembered = PCProgramacio_->currentIndex();
     for (int index = kFirstPanelPage; index < kProgPageCount; ++index)
         PCProgramacio_->setTabVisible(index, shown && index == static_cast<int>(*shown));
@@ -134,7 +122,7 @@ void ProgrammingView::showPanelPage()
 // Urano and Komttech panels share a page, named after the one connected.
 void ProgrammingView::nameUranoPage()
 {
-    const QString &central = shell_.link().central;
+    const QString &central = programming_.link().central;
     const bool komttech = !central.contains(QLatin1String("Urano")) && central.contains(QLatin1String("Komttech"));
     PCProgramacio_->setTabText(kUranoPage, komttech ? QStringLiteral("Komttech")
                                                     : Captions::translated(pageCaption(ProgPage::CentralUrano)));
@@ -150,7 +138,7 @@ void ProgrammingView::showFirstPage()
 
 void ProgrammingView::PCProgramacioChange(int index)
 {
-    shell_.model().setActivePage(static_cast<ProgPage>(index));
+    programming_.model().setActivePage(static_cast<ProgPage>(index));
     if (index == static_cast<int>(ProgPage::Usuari))
         usuari_->showSections(inputsOutputsFitted());
     if (QWidget *page = PCProgramacio_->widget(index))
@@ -161,7 +149,7 @@ void ProgrammingView::PCProgramacioChange(int index)
 // A device that reports its inputs and outputs part ("E/S", the fourth) as not fitted.
 bool ProgrammingView::inputsOutputsFitted() const
 {
-    const LinkState &link = shell_.link();
+    const LinkState &link = programming_.link();
     return !(link.circuittrobat && link.PartsActives.size() == 4 && link.PartsActives.at(3) == QLatin1Char('0'));
 }
 

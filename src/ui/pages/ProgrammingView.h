@@ -10,7 +10,8 @@ class QLabel;
 class QPushButton;
 
 namespace quelta {
-class Shell;
+class Programming;
+class Prompter;
 }
 
 namespace quelta::ui {
@@ -26,10 +27,7 @@ class ProgrammingView : public QWidget
 {
     Q_OBJECT
 public:
-    explicit ProgrammingView(Shell &shell, QWidget *parent = nullptr);
-
-    // "Leer" follows the read command: available once a device is found, not after clearing.
-    void setTransferEnabled(bool enabled);
+    ProgrammingView(Programming &programming, Prompter &prompter, QWidget *parent = nullptr);
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -37,7 +35,7 @@ protected:
 private:
     void buildPages();
     QWidget *buildButtons();
-    void connectShell();
+    void connectCore();
 
     void showPanelPage();
     void nameUranoPage();
@@ -47,7 +45,7 @@ private:
     void repaintGrids();
     bool inputsOutputsFitted() const;
 
-    Shell &shell_;
+    Programming &programming_;
     Captions captions_;
     PageControl *PCProgramacio_ = nullptr;
     UserPage *usuari_ = nullptr;

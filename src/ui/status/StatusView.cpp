@@ -1,6 +1,6 @@
 #include "ui/status/StatusView.h"
 
-#include "core/session/Shell.h"
+#include "core/session/StatusScreens.h"
 #include "ui/status/ClickableLabel.h"
 #include "ui/status/DoorsView.h"
 #include "ui/status/EventLogView.h"
@@ -48,8 +48,8 @@ QLabel *boxLabel(QLabel *box, const QString &name)
 
 } // namespace
 
-StatusView::StatusView(Shell &shell, QWidget *parent)
-    : QWidget(parent), shell_(shell)
+StatusView::StatusView(StatusScreens &screens, QWidget *parent)
+    : QWidget(parent), screens_(screens)
 {
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -151,7 +151,7 @@ QWidget *StatusView::buildActivities()
         box->setCursor(Qt::PointingHandCursor);
         connect(box, &ClickableLabel::clicked, this, [this, n] {
             PESActivades_->setFocus();
-            shell_.statusDecoder().ActivarSortidesClick(n);
+            screens_.decoder().ActivarSortidesClick(n);
         });
         outputs->addWidget(box);
         outputs_.at(static_cast<size_t>(n - 1)) = box;
@@ -200,9 +200,9 @@ QWidget *StatusView::buildRightColumn()
     PEstatES2_ = new QFrame(this);
     PEstatES2_->setObjectName(QStringLiteral("PEstatES2"));
     paintPanel(*PEstatES2_, palette().color(QPalette::Dark), palette().color(QPalette::WindowText));
-    doors_ = new DoorsView(shell_.doors(), PEstatES2_);
+    doors_ = new DoorsView(screens_.doors(), PEstatES2_);
     doors_->hide();
-    eventLog_ = new EventLogView(shell_.eventLog(), shell_.statusScreen(), PEstatES2_);
+    eventLog_ = new EventLogView(screens_.eventLog(), screens_.statusScreen(), PEstatES2_);
     auto *column = new QVBoxLayout(PEstatES2_);
     column->setContentsMargins(4, 4, 4, 4);
     column->addWidget(doors_);
@@ -246,7 +246,7 @@ QLabel *StatusView::cover(const char *name)
 
 void StatusView::connectCore()
 {
-    const StatusScreen &screen = shell_.statusScreen();
+    const StatusScreen &screen = screens_.statusScreen();
     connect(&screen, &StatusScreen::inputChanged, this, &StatusView::showInput);
     connect(&screen, &StatusScreen::outputChanged, this, &StatusView::showOutput);
     connect(&screen, &StatusScreen::linkBoxChanged, this, &StatusView::showLinkBox);
@@ -256,11 +256,8 @@ void StatusView::connectCore()
     // The gauges' labels follow the GSM box's colour.
     connect(&screen, &StatusScreen::textBoxChanged, this, &StatusView::showGauges);
     connect(&screen, &StatusScreen::labelsChanged, this, &StatusView::showLabels);
-    connect(&screen, &StatusScreen::panelScreensAllowedChanged, this, &StatusView::showPanelScreen);
-    connect(&shell_.supervisor(), &LinkSupervisor::identityChanged, this, &StatusView::showPanelScreen);
-    connect(&shell_.statusDecoder(), &StatusFrameDecoder::panelTypeChanged, this, &StatusView::showPanelScreen);
-    connect(&shell_, &Shell::fieldsCleared, this, &StatusView::showPanelScreen);
-    connect(&shell_.supervisor(), &LinkSupervisor::connectionEstablished, this,
+    connect(&screens_, &StatusScreens::panelScreenChanged, this, &StatusView::showPanelScreen);
+    connect(&screens_, &StatusScreens::connectionEstablished, this,
             [this] { eventLog_->setLogBackground(kLiveBlue); });
 }
 
@@ -292,7 +289,7 @@ bool StatusView::eventFilter(QObject *watched, QEvent *event)
 
 void StatusView::showInput(int n)
 {
-    const IoBox &box = shell_.statusScreen().input(n);
+    const IoBox &box = screens_.statusScreen().input(n);
     QLabel *label = inputs_.at(static_cast<size_t>(n - 1));
     label->setText(box.caption);
     paintPanel(*label, toQColor(box.background, *label), toQColor(box.text, *label));
@@ -300,7 +297,7 @@ void StatusView::showInput(int n)
 
 void StatusView::showOutput(int n)
 {
-    const IoBox &box = shell_.statusScreen().output(n);
+    const IoBox &box = screens_.statusScreen().output(n);
     QLabel *label = outputs_.at(static_cast<size_t>(n - 1));
     label->setText(box.caption);
     paintPanel(*label, toQColor(box.background, *label), toQColor(box.text, *label));
@@ -308,7 +305,7 @@ void StatusView::showOutput(int n)
 
 void StatusView::showLinkBox(LinkBoxId id)
 {
-    const LinkBox &box = shell_.statusScreen().linkBox(id);
+    const LinkBox &box = screens_.statusScreen().linkBox(id);
     QLabel *label = linkBoxes_.at(static_cast<size_t>(id));
     label->setText(box.line);
     setBold(*label, box.bold);
@@ -317,7 +314,7 @@ void StatusView::showLinkBox(LinkBoxId id)
 
 void StatusView::showCovers()
 {
-    const StatusScreen &screen = shell_.statusScreen();
+    const StatusScreen &screen = screens_.statusScreen();
     PESActivades_->setVisible(screen.PESActivadesVisible());
     LEntrades_->setVisible(screen.LEntradesVisible());
     const std::pair<QLabel *, const IoCover *> covers[] = {{PEntradesNoDisp_, &screen.PEntradesNoDisp()},
@@ -344,7 +341,7 @@ void StatusView::placeCovers()
 
 void StatusView::showGauges()
 {
-    const StatusScreen &screen = shell_.statusScreen();
+    const StatusScreen &screen = screens_.statusScreen();
     const QColor labels = toQColor(screen.gaugeLabelColour(), *this);
     tamper_->display(screen.GTamper(), labels);
     power_->display(screen.GAlimentacio(), labels);
@@ -352,7 +349,7 @@ void StatusView::showGauges()
 
 void StatusView::showTextBox(TextBoxId id)
 {
-    const TextBox &box = shell_.statusScreen().textBox(id);
+    const TextBox &box = screens_.statusScreen().textBox(id);
     QTextEdit *edit = textBoxes_.at(static_cast<size_t>(id));
     edit->setPlainText(box.lines.join(QLatin1Char('\n')));
     setTextColour(*edit, toQColor(box.font, *edit));
@@ -360,7 +357,7 @@ void StatusView::showTextBox(TextBoxId id)
 
 void StatusView::showLabels()
 {
-    const StatusScreen &screen = shell_.statusScreen();
+    const StatusScreen &screen = screens_.statusScreen();
     const QColor io = toQColor(screen.ioLabelColour(), *this);
     for (QLabel *label : {LEntrades_, LSortides_, LTamper_, LAlim_})
         setTextColour(*label, io);
@@ -370,9 +367,7 @@ void StatusView::showLabels()
 // A door controller shows its doors over the event log; the other panel screens come later.
 void StatusView::showPanelScreen()
 {
-    const bool doors = shell_.statusScreen().panelScreensAllowed()
-        && shell_.link().central.contains(QLatin1String("Puertas"));
-    doors_->setShown(doors);
+    doors_->setShown(screens_.doorsShown());
 }
 
 } // namespace quelta::ui

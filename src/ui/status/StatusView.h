@@ -8,7 +8,7 @@ class QLabel;
 class QTextEdit;
 
 namespace quelta {
-class Shell;
+class StatusScreens;
 enum class LinkBoxId;
 enum class TextBoxId;
 } // namespace quelta
@@ -28,7 +28,7 @@ class StatusView : public QWidget
 {
     Q_OBJECT
 public:
-    explicit StatusView(Shell &shell, QWidget *parent = nullptr);
+    explicit StatusView(StatusScreens &screens, QWidget *parent = nullptr);
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -55,7 +55,7 @@ private:
     void showLabels();
     void showPanelScreen();
 
-    Shell &shell_;
+    StatusScreens &screens_;
     QWidget *PEstatES_ = nullptr;
     QWidget *PEstatES2_ = nullptr;
     QWidget *PESActivades_ = nullptr;
