@@ -56,7 +56,8 @@ bool isEnabled(QObject *control)
 {
     if (auto *action = qobject_cast<QAction *>(control))
         return action->isEnabled();
-    return qobject_cast<QWidget *>(control)->isEnabled();
+    const auto *widget = qobject_cast<QWidget *>(control);
+    return widget && widget->isEnabled();
 }
 
 } // namespace

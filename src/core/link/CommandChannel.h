@@ -23,7 +23,6 @@ public:
 
     // Commands go through this transport from now on, and the link takes its mode.
     void activate(Transport &transport);
-    const Transport &active() const { return *active_; }
 
     // The send rule: one command body through the active transport, framed as it frames commands.
     void sendCommand(const QString &body, RemoteTopic topic = RemoteTopic::Cfg);
@@ -34,8 +33,6 @@ public:
 
     // Writes a framed command, or any text, to the serial port as Windows-1252 bytes.
     bool escriu_port(const QString &text);
-    // Writes raw bytes to the serial port (firmware blocks on their way to the device).
-    bool escriu_port_Buffer(const QByteArray &bytes) { return serial_.writeBuffer(bytes); }
     // The identification handshake that follows every opening of the port.
     void sendIdentificationRequest();
 

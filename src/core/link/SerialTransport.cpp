@@ -100,15 +100,6 @@ bool SerialTransport::sendRaw(const QString &text, RemoteTopic)
     return true;
 }
 
-bool SerialTransport::writeBuffer(const QByteArray &bytes)
-{
-    if (writeBytes(bytes))
-        return true;
-    clearBuffers();
-    close();
-    return false;
-}
-
 // Flushed at once: a command must be on the wire before a following delay or close.
 bool SerialTransport::writeBytes(const QByteArray &bytes)
 {

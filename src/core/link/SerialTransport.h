@@ -35,8 +35,6 @@ public:
     bool sendCommand(const QString &body, RemoteTopic topic) override;
     bool sendRaw(const QString &text, RemoteTopic topic) override;
     int transmitLampTicks() const override { return 2; }
-    // Raw bytes; a failed write closes the port (firmware blocks on their way to the device).
-    bool writeBuffer(const QByteArray &bytes);
 
 private:
     void configurePort();
