@@ -1,13 +1,5 @@
-#include "core/base/DiagnosticTrace.h"
-#include "core/base/StatusBar.h"
-#include "core/base/TransferActivity.h"
-#include "core/base/ViewState.h"
-#include "core/link/CommandChannel.h"
-#include "core/link/LinkState.h"
-#include "core/link/LinkSupervisor.h"
-
 #include "PseudoTerminal.h"
-#include "ScriptedPrompter.h"
+#include "SupervisedLink.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -17,21 +9,12 @@ using namespace quelta;
 namespace {
 
 // A supervisor on a pseudo-terminal whose device end the test plays; ticks are called by hand.
-struct Fixture
+struct Fixture : test::SupervisedLink
 {
     test::PseudoTerminal device;
-    LinkState link;
-    DiagnosticTrace trace;
-    StatusBar statusBar;
-    TransferActivity activity;
-    ViewState views;
-    test::ScriptedPrompter prompter;
-    CommandChannel channel{link, trace};
-    LinkSupervisor supervisor{link, channel, statusBar, activity, views, prompter, [] { return QStringLiteral("Quelta"); }};
 
     Fixture()
     {
-        supervisor.setTimeDivisor(100);
         channel.serial().setPortName(device.slavePath());
         channel.serial().open();
     }

@@ -1,15 +1,8 @@
-#include "core/base/DiagnosticTrace.h"
-#include "core/base/StatusBar.h"
-#include "core/base/TransferActivity.h"
-#include "core/base/ViewState.h"
-#include "core/link/CommandChannel.h"
-#include "core/link/LinkState.h"
 #include "core/link/ProgrammingLock.h"
 #include "core/link/ReplyDispatcher.h"
-#include "core/link/LinkSupervisor.h"
 
 #include "RemoteTransportStub.h"
-#include "ScriptedPrompter.h"
+#include "SupervisedLink.h"
 
 #include <QTest>
 
@@ -18,24 +11,15 @@ using namespace quelta;
 namespace {
 
 // The link in MQTT mode: commands go to a stub transport, answers come in through RebutIP.
-struct RemoteFixture
+struct RemoteFixture : test::SupervisedLink
 {
-    LinkState link;
-    DiagnosticTrace trace;
-    StatusBar statusBar;
-    TransferActivity activity;
-    ViewState views;
-    test::ScriptedPrompter prompter;
     test::RemoteTransportStub publisher;
-    CommandChannel channel{link, trace};
     ReplyDispatcher dispatcher{link, trace};
-    LinkSupervisor supervisor{link, channel, statusBar, activity, views, prompter, [] { return QString(); }};
     ProgrammingLock lock{link, channel, statusBar, prompter};
 
     RemoteFixture()
     {
         channel.activate(publisher);
-        supervisor.setTimeDivisor(100);
         QObject::connect(&dispatcher, &ReplyDispatcher::wakeSupervision, &supervisor, [this] { supervisor.TimerCircuitTimer(); });
     }
 };
