@@ -22,10 +22,12 @@ private slots:
     void carriesTheDeviceTraffic()
     {
         test::PseudoTerminal device;
-        SerialTransport serial;
+        DiagnosticTrace trace;
+        SerialTransport serial(trace);
         QSignalSpy states(&serial, &Transport::stateChanged);
         QSignalSpy sent(&serial, &Transport::sent);
         QSignalSpy received(&serial, &Transport::bytesReceived);
+        QSignalSpy traced(&trace, &DiagnosticTrace::lineAdded);
         serial.setPortName(device.slavePath());
         QVERIFY(serial.open());
         QCOMPARE(serial.state(), Transport::State::Open);
@@ -34,6 +36,7 @@ private slots:
         QCOMPARE(device.readFor(500), QByteArray("\rqz+ver\r"));
         QCOMPARE(sent.count(), 1);
         QCOMPARE(sent.at(0).at(0).toString(), QStringLiteral("\rqz+ver\r"));
+        QVERIFY(traced.first().at(0).toString().endsWith(QLatin1String(" escriu_port ")));
 
         device.write("+ver:Quelta_v8.7.12,1,BC600\r");
         QTRY_VERIFY(!received.isEmpty());
@@ -46,7 +49,8 @@ private slots:
     // A port that cannot be opened stays closed, and a command to it counts as a failed write.
     void aMissingPortFailsEverySend()
     {
-        SerialTransport serial;
+        DiagnosticTrace trace;
+        SerialTransport serial(trace);
         QSignalSpy failed(&serial, &Transport::sendFailed);
         serial.setPortName(QStringLiteral("/dev/quelta-unplugged"));
         QVERIFY(!serial.open());
@@ -61,7 +65,8 @@ private slots:
     void aVanishedDeviceIsLost()
     {
         auto device = std::make_unique<test::PseudoTerminal>();
-        SerialTransport serial;
+        DiagnosticTrace trace;
+        SerialTransport serial(trace);
         QSignalSpy failed(&serial, &Transport::sendFailed);
         serial.setPortName(device->slavePath());
         QVERIFY(serial.open());

@@ -1,7 +1,5 @@
 #include "core/link/CommandChannel.h"
 
-#include "core/base/DiagnosticTrace.h"
-
 #include <QDeadlineTimer>
 #include <QThread>
 
@@ -10,7 +8,7 @@ namespace quelta {
 CommandChannel::CommandChannel(LinkState &link, DiagnosticTrace &trace, QObject *parent)
     : QObject(parent)
     , link_(link)
-    , trace_(trace)
+    , serial_(trace)
 {
     // The serial port is read whichever transport is active: the device on the cable still talks.
     connect(&serial_, &Transport::bytesReceived, this, &CommandChannel::received);
@@ -64,7 +62,6 @@ void CommandChannel::endRemoteSession()
 
 bool CommandChannel::escriu_port(const QString &text)
 {
-    trace_.Escriure_REPortserie(QStringLiteral(" escriu_port ") + text, TraceColour::Blue);
     return serial_.sendRaw(text, RemoteTopic::Cfg);
 }
 

@@ -55,7 +55,6 @@ private:
     bool isActive(const Transport &transport) const { return &transport == active_; }
 
     LinkState &link_;
-    DiagnosticTrace &trace_;
     SerialTransport serial_;
     Transport *active_ = &serial_;
     QList<const Transport *> attached_;

@@ -1,13 +1,15 @@
 #include "core/link/SerialTransport.h"
 
+#include "core/base/DiagnosticTrace.h"
 #include "core/codecs/AnsiCodec.h"
 
 #include <QSerialPortInfo>
 
 namespace quelta {
 
-SerialTransport::SerialTransport(QObject *parent)
+SerialTransport::SerialTransport(DiagnosticTrace &trace, QObject *parent)
     : Transport(parent)
+    , trace_(trace)
 {
     connect(&port_, &QSerialPort::readyRead, this, [this] { emit bytesReceived(port_.readAll()); });
     // A device unplugged (or a simulated one gone) leaves a dead port: close it so that the next
@@ -94,6 +96,7 @@ bool SerialTransport::sendCommand(const QString &body, RemoteTopic topic)
 
 bool SerialTransport::sendRaw(const QString &text, RemoteTopic)
 {
+    trace_.Escriure_REPortserie(QStringLiteral(" escriu_port ") + text, TraceColour::Blue);
     if (!writeBytes(ansi::encode(text)))
         return false;
     emit sent(text);

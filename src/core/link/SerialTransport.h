@@ -6,13 +6,15 @@
 
 namespace quelta {
 
+class DiagnosticTrace;
+
 // The local link: the serial port with its fixed settings. Commands are framed with CR, "qz+",
-// the body and CR, and written as Windows-1252 bytes.
+// the body and CR, and written as Windows-1252 bytes; every write is traced first.
 class SerialTransport : public Transport
 {
     Q_OBJECT
 public:
-    explicit SerialTransport(QObject *parent = nullptr);
+    explicit SerialTransport(DiagnosticTrace &trace, QObject *parent = nullptr);
 
     // The PC's serial ports, plus the configured name when it is none of them (a pseudo-terminal
     // path or a port that is unplugged right now).
@@ -40,6 +42,7 @@ private:
     void configurePort();
     bool writeBytes(const QByteArray &bytes);
 
+    DiagnosticTrace &trace_;
     QSerialPort port_;
     QString portName_;
     QSerialPort::SerialPortError openError_ = QSerialPort::NoError;
