@@ -220,6 +220,9 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::newRow("time zone") << "CBHora" << 120 << "1" << "11";
         QTest::newRow("time zone, no number") << "CBHora" << 120 << "x" << "11";
+        QTest::newRow("time zone, first") << "CBHora" << 120 << "-10" << "0";
+        QTest::newRow("time zone, past the list") << "CBHora" << 120 << "14" << "11";
+        QTest::newRow("time zone, largest number") << "CBHora" << 120 << "2147483647" << "11";
         QTest::newRow("parts") << "CLBPartsActives" << 106 << "1101" << "1101";
         QTest::newRow("parts stop at a non-digit") << "CLBPartsActives" << 106 << "1x11" << "1000";
         QTest::newRow("parts beyond four ignored") << "CLBPartsActives" << 106 << "011111" << "0111";
@@ -238,6 +241,17 @@ private slots:
         const SingleField *field = m.model.field(control);
         QCOMPARE(field->value, shown);
         QCOMPARE(field->state, FieldState::Read);
+    }
+
+    // A header code that is not four digits binds its field to nothing, however large it is.
+    void aCraftedHeaderCodeBindsNothing()
+    {
+        BoundModel m;
+        m.dictionary.Llegir_parametres(u"#define  _BlDsSmsI_ 0x2147483647\t/* crafted */\r\n"
+                                       u"#define  _cra1IpAd_ 0x0250\t/* as shipped */\r\n");
+        m.model.InicialitzaPunters(m.dictionary);
+        QCOMPARE(m.model.field(u"ETelSMS2")->number, 0);
+        QCOMPARE(m.model.field(u"EIPCra12")->number, 251);
     }
 
     void editsAreMarkedOnlyWhileADeviceAnswers()

@@ -119,6 +119,7 @@ private slots:
         QTest::newRow("E/S off") << kIoFrame << "covers" << "0 DESACTIVADO DESACTIVADO";
         QTest::newRow("coverage") << kIoFrame << "REGSM" << "\n\n\n\n   Cobertura:   62 %       1830 Kbytes / 75 min";
         QTest::newRow("coverage without volume") << "{#2|||31:|||}" << "REGSM" << "\n\n\n\n   Cobertura:   96 % ";
+        QTest::newRow("coverage beyond the modem's 99") << "{#2|||99999999:}" << "REGSM" << "\n\n\n\n   Cobertura:   309 % ";
         QTest::newRow("position") << kIoFrame << "map" << "41.38,2.16";
         QTest::newRow("tamper") << kIoFrame << "tamper" << "100 lime  | 35 25 23% | 111 101 74%";
         QTest::newRow("power") << kIoFrame << "power" << "12 red 12.3 V | 115 85 I: 23.2V | 105 95 B: 21.3V";

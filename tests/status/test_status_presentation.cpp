@@ -189,6 +189,11 @@ private slots:
         QTest::newRow("tamper fault") << false << "0" << 200 << 60 << 190 << "200 red  | 35 25 23% | 111 101 74%";
         QTest::newRow("power 0x64") << true << "1" << 100 << 192 << 176 << "12 lime 12.3 V | 115 85 I: 23.2V | 105 95 B: 21.3V";
         QTest::newRow("power empty") << true << "0" << 0 << 0 << 255 << "0 red 0.4 V | 0 -30 I: 0.4V | 155 145 B: 30.6V";
+        // Levels are bytes: larger ones are taken at the top.
+        QTest::newRow("tamper trigger 0x7FFFFFFF") << false << "1" << 0 << 0 << 0x7FFFFFFF << "0 lime  | 0 -10 0% | 150 140 100%";
+        QTest::newRow("tamper restore 0x7FFFFFFF") << false << "1" << 0 << 0x7FFFFFFF << 0 << "0 lime  | 150 140 100% | 0 -10 0%";
+        QTest::newRow("power trigger 0x7FFFFFF") << true << "1" << 0 << 0 << 0x7FFFFFF
+                                                 << "0 lime 0.4 V | 0 -30 I: 0.4V | 155 145 B: 30.6V";
     }
     void gauges()
     {

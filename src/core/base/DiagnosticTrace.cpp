@@ -23,6 +23,15 @@ TraceColour DiagnosticTrace::colourOf(const QString &line)
     return TraceColour::Black;
 }
 
+qsizetype DiagnosticTrace::nextBreak(const QString &text, qsizetype from)
+{
+    for (qsizetype i = from; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('\r') || text.at(i) == QLatin1Char('\n'))
+            return i;
+    }
+    return -1;
+}
+
 void DiagnosticTrace::addLine(const QString &line, TraceColour colour)
 {
     emit lineAdded(line, colour);
@@ -36,22 +45,23 @@ void DiagnosticTrace::Escriure_REPortserie(const QString &text, std::optional<Tr
     const QString stamp = QTime::currentTime().toString(QStringLiteral("hh:mm:ss.zzz")) + QLatin1Char(' ');
     QString rest = text;
     rest.replace(QChar(0), QChar(1));
-    while (rest.size() > 1) {
-        qsizetype lineBreak = -1;
-        for (qsizetype i = 0; i < rest.size() && lineBreak < 0; ++i) {
-            if (rest.at(i) == QLatin1Char('\r') || rest.at(i) == QLatin1Char('\n'))
-                lineBreak = i;
-        }
+    // Each break is a step of its own; a last single character left after one is dropped. The
+    // text is walked once, however many lines it holds.
+    qsizetype start = 0;
+    while (rest.size() - start > 1) {
+        const qsizetype lineBreak = nextBreak(rest, start);
         if (lineBreak < 0) {
-            const QString line = stamp + rest + QStringLiteral("   ");
+            const QString line = stamp + rest.mid(start) + QStringLiteral("   ");
             addLine(line, colour.value_or(colourOf(line)));
             break;
         }
-        if (lineBreak > 0) {
-            const QString line = stamp + rest.left(lineBreak);
+        if (lineBreak > start) {
+            const QString line = stamp + rest.mid(start, lineBreak - start);
             addLine(line, colour.value_or(colourOf(line)));
+            start = lineBreak;
+        } else {
+            start = lineBreak + 1;
         }
-        rest = rest.mid(lineBreak + (lineBreak == 0 ? 1 : 0));
     }
     if (hexa_) {
         addLine(stamp + hexRendering(text), TraceColour::Red);

@@ -33,6 +33,7 @@ signals:
     void lineAdded(const QString &line, quelta::TraceColour colour);
 
 private:
+    static qsizetype nextBreak(const QString &text, qsizetype from);
     void addLine(const QString &line, TraceColour colour);
 
     bool paused_ = false;

@@ -20,6 +20,14 @@ bool isDecimal(const QString &code)
     return !code.isEmpty() && std::all_of(code.cbegin(), code.cend(), [](QChar c) { return c.isDigit(); });
 }
 
+// A parameter code of the header as a number: four decimal digits, as every device code has; any
+// other code binds to nothing.
+int codeNumber(const QString &code)
+{
+    constexpr qsizetype kCodeLength = 4;
+    return code.size() == kCodeLength && isDecimal(code) ? code.toInt() : -1;
+}
+
 bool hasAny(const QString &text, std::initializer_list<const char *> parts)
 {
     return std::any_of(parts.begin(), parts.end(), [&text](const char *part) { return text.contains(QLatin1String(part)); });
@@ -66,7 +74,8 @@ void ConfigurationModel::InicialitzaPunters(const ParameterDictionary &dictionar
 void ConfigurationModel::bindField(SingleField &field, const ParameterDictionary &dictionary) const
 {
     const QString code = dictionary.codeOf(QString::fromLatin1(field.binding->parameter));
-    field.number = isDecimal(code) ? field.binding->offset + code.toInt() : 0;
+    const int number = codeNumber(code);
+    field.number = number >= 0 ? field.binding->offset + number : 0;
 }
 
 // The door grids count their entries in hexadecimal after 40; the industrial grid keeps its
@@ -79,8 +88,10 @@ void ConfigurationModel::bindGrid(GridModel &grid, const ParameterDictionary &di
         grid.setNumber(4000 + code.mid(2, 2).toInt(nullptr, 16));
     else if (name == QLatin1String("SGEquipIndus"))
         grid.setNumber(3000);
+    else if (const int number = codeNumber(code); number >= 0)
+        grid.setNumber(grid.binding().parameterOffset + number);
     else
-        grid.setNumber(isDecimal(code) ? grid.binding().parameterOffset + code.toInt() : 0);
+        grid.setNumber(0);
 }
 
 SingleField *ConfigurationModel::field(QStringView name)
@@ -153,10 +164,12 @@ void ConfigurationModel::storeField(SingleField &field, const QString &value, Ch
         break;
     }
     case FieldKind::Combo: {
+        // The device sends the zone's offset from the list's eleventh item.
+        constexpr int kFirstOffset = -10;
         bool whole = false;
-        const int position = value.trimmed().toInt(&whole) + 10;
-        fieldStored(field, QString::number(whole && position >= 0 && position < kTimeZoneItems ? position
-                                                                                                 : kDefaultTimeZonePosition));
+        const int offset = value.trimmed().toInt(&whole);
+        const bool listed = whole && offset >= kFirstOffset && offset < kFirstOffset + kTimeZoneItems;
+        fieldStored(field, QString::number(listed ? offset - kFirstOffset : kDefaultTimeZonePosition));
         break;
     }
     }

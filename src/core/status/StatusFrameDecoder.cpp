@@ -15,6 +15,8 @@
 
 #include <QDateTime>
 
+#include <algorithm>
+
 namespace quelta {
 namespace {
 
@@ -191,7 +193,10 @@ void StatusFrameDecoder::coverage(const QStringList &fields)
     if (fields.size() <= 3)
         return;
     const QStringList signalAndPosition = fields.at(3).split(QLatin1Char(':'));
-    const QString percent = QString::number(signalAndPosition.value(0).toInt() * 100 / 32);
+    // The modem reports 0 to 31, or 99 when the signal is not known.
+    constexpr int kHighestReported = 99;
+    const int signal = std::clamp(signalAndPosition.value(0).toInt(), 0, kHighestReported);
+    const QString percent = QString::number(signal * 100 / 32);
     screen_.setECoordenadesMapa(signalAndPosition.value(1));
     const QString volume = fields.value(6);
     const QString line = volume.isEmpty()

@@ -95,6 +95,13 @@ QString percentOf(int value, int full)
     return QString::number(value * 100 / full) + QLatin1Char('%');
 }
 
+// The device measures its levels in one byte; a frame that says more is taken at the top.
+int byteLevel(int value)
+{
+    constexpr int kTop = 255;
+    return std::clamp(value, 0, kTop);
+}
+
 QString oneDecimal(double value)
 {
     return QString::number(value, 'f', 1);
@@ -304,13 +311,13 @@ void StatusScreen::setIoLabelColour(Colour colour)
 
 void StatusScreen::Tamper(const QString &state, int level, int restore, int trigger)
 {
-    tamper_ = tamperGauge(state == QLatin1String("1"), level, restore, trigger);
+    tamper_ = tamperGauge(state == QLatin1String("1"), byteLevel(level), byteLevel(restore), byteLevel(trigger));
     emit gaugesChanged();
 }
 
 void StatusScreen::Alimentacio(const QString &state, int level, int restore, int trigger)
 {
-    power_ = powerGauge(state == QLatin1String("1"), level, restore, trigger);
+    power_ = powerGauge(state == QLatin1String("1"), byteLevel(level), byteLevel(restore), byteLevel(trigger));
     emit gaugesChanged();
 }
 
