@@ -6,6 +6,7 @@ QUELTA_PACKAGES=(
     libgl-dev libxkbcommon-dev libglx-dev qt6-qpa-plugins
     libssl-dev zlib1g-dev libmosquitto-dev mosquitto
     xvfb xauth
+    clang libclang-rt-14-dev llvm
 )
 
 quelta_missing_packages() {
