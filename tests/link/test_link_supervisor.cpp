@@ -61,9 +61,12 @@ private slots:
     {
         Fixture f;
         QSignalSpy established(&f.supervisor, &LinkSupervisor::connectionEstablished);
+        QSignalSpy state(&f.supervisor, &LinkSupervisor::stateChanged);
         f.reply(QStringLiteral("+ver:Quelta_v8.7.12,0012AB,AE/SA\r"));
         QVERIFY(f.link.circuit && f.link.circuittrobat);
         QCOMPARE(f.statusBar.panel(0), StatusBar::kConectat);
+        QCOMPARE(f.supervisor.state(), LinkSupervisor::SessionState::Connected);
+        QCOMPARE(state.count(), 1);
         QCOMPARE(f.link.central, QStringLiteral("AE/SA"));
         QCOMPARE(established.count(), 1);
         QVERIFY(f.prompter.asked.isEmpty());
@@ -139,6 +142,7 @@ private slots:
         f.supervisor.TimerCircuitTimer();
         QVERIFY(!f.link.circuit);
         QCOMPARE(f.statusBar.panel(0), StatusBar::kSinConexio);
+        QCOMPARE(f.supervisor.state(), LinkSupervisor::SessionState::NoConnection);
         QCOMPARE(ended.count(), 1); // the same tick ends the session
         QVERIFY(!f.link.circuittrobat);
     }
