@@ -4,7 +4,6 @@
 #include "core/codecs/AnsiCodec.h"
 
 #include <QByteArray>
-#include <QCoreApplication>
 #include <QString>
 
 #include <cstddef>
@@ -32,12 +31,6 @@ inline QByteArray bytesOf(const uint8_t *data, size_t size)
 inline QString textOf(const uint8_t *data, size_t size)
 {
     return ansi::decode(bytesOf(data, size));
-}
-
-// Timers and resources want an application object; one lives for the whole run.
-inline void startApplication(int *argc, char ***argv)
-{
-    static QCoreApplication application(*argc, *argv);
 }
 
 } // namespace quelta::fuzz
