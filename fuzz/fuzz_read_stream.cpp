@@ -4,34 +4,16 @@
 // for the whole run (clearing its grids for every input would cost most of the time): each input is
 // stored over what the last one left.
 
+#include "BoundModel.h"
 #include "FuzzSupport.h"
 
-#include "core/base/TransferActivity.h"
 #include "core/link/EntryNumber.h"
-#include "core/link/LinkState.h"
-#include "core/model/ConfigurationModel.h"
-#include "core/model/ParameterDictionary.h"
 
 #include <optional>
 
 using namespace quelta;
 
 namespace {
-
-struct BoundModel
-{
-    LinkState link;
-    TransferActivity activity;
-    ParameterDictionary dictionary;
-    ConfigurationModel model{link, activity};
-
-    BoundModel()
-    {
-        dictionary.Llegir_parametres();
-        model.InicialitzaPunters(dictionary);
-        model.Esborra_param();
-    }
-};
 
 // No panel page, or one of the panel pages (from the Aguilera page to the last).
 std::optional<ProgPage> panelPage(uint8_t choice)
@@ -47,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size == 0)
         return 0;
-    static BoundModel bound;
+    static test::BoundModel bound;
     bound.model.setVisiblePanelPage(panelPage(data[0]));
     const QStringList lines = fuzz::textOf(data + 1, size - 1).split(QLatin1Char('\r'));
     for (const QString &text : lines) {
