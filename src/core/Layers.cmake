@@ -8,6 +8,7 @@ set(QUELTA_CORE_LAYERS
     model:3      # parameter dictionary, bindings, field metadata (input rules, combos, hints), configuration model
     transfer:4   # read and write engines, row values
     status:4     # status frames, presentation state, event log, doors, blink engine
+    panels:5     # fire-panel screens, orders, event-text and zone files
     templates:5  # template files
     session:6    # the modules that compose the program
 )

@@ -4,7 +4,9 @@
 #include "StatusFrames.h"
 #include "TestDevice.h"
 
+#include <QDir>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -37,6 +39,60 @@ QString sectionWithTag(const QStringList &sections, const QString &tag)
     }
     return {};
 }
+
+DeviceConfig shippedConfig(const QString &file)
+{
+    const ConfigResult result = loadConfig(QDir(QStringLiteral(DEVSIM_CONFIGS)).filePath(file));
+    if (!result.error.isEmpty())
+        qFatal("%s", qPrintable(result.error));
+    return result.config;
+}
+
+// A shipped description, the panel its type text names, its panel-state section (tag included;
+// empty when there is none) and its list-changed notices as whole frames (empty when it sends none).
+struct ShippedDevice
+{
+    const char *file;
+    PanelFamily family;
+    const char *state;
+    const char *notice;
+};
+
+// Counts are decimal, flag bytes hexadecimal. Zone panels: AE/C5 zone bytes all have 0x80 (the
+// zone exists); Cofem zone bytes are codes of the panel's table; Urano, Supra and Komttech carry
+// the access code, then 12 zones of alarm, fault and mode and the general flags up to position 66.
+constexpr const char *kAeSa = R"(^A2:\d+(\|\d+){3}:[^|:]*(\|[^|:]*){3}$)";
+constexpr const char *kAeC5 = R"(^A3:[0-9A-F]{2}\|[0-9A-F]{2}\|[0-2]{7}\|([89A-F][0-9A-F]){16}$)";
+constexpr const char *kBc = R"(^A4:[0-9A-F]{2}(\|\d+){7}$)";
+constexpr const char *kCofem = R"(^A5:[0-2]{8}\|(00|12|8B|A7|A9){12}$)";
+constexpr const char *kCofemA = R"(^A5:[0-2]{6}\|([0-9A-F]{6})*$)";
+constexpr const char *kThreeCharacterZones = R"(^A6:\d{4}\|([0-2][01][0-2]){12}[01]{31}$)";
+constexpr const char *kNineCounts = R"(^A7:[0-9A-F]{2}(\|\d+){9}$)";
+constexpr const char *kBosch = R"(^A8:[0-9A-F]{2}(\|\d+){4}$)";
+constexpr const char *kBcNotice = R"(^\{#C4:000[1-6]\}$)";
+// Kind, type, address, loop, zone and text.
+constexpr const char *kSyncroNotice = R"(^\{#C7:[1-9]\|[0-9A-F]{2}\|[0-9A-F]{2}\|\d+\|[0-9A-F]{2}\|[^|{}#]+\}$)";
+// The event's own braces inside the frame's.
+constexpr const char *kId3000Notice = R"(^\{#C7:\d{4}EVTDET\d{5}: \{eventText:TIPO  \d\d PUNT [^{}|#]+\}\}$)";
+
+const ShippedDevice kShippedDevices[] = {
+    {"standard.json", PanelFamily::None, "", ""},
+    {"puertas.json", PanelFamily::Doors, "", ""},
+    {"detnov.json", PanelFamily::Detnov, "", ""},
+    {"aesa.json", PanelFamily::AeSa, kAeSa, ""},
+    {"aec5.json", PanelFamily::AeC5, kAeC5, ""},
+    {"bc600.json", PanelFamily::Bc600, kBc, kBcNotice},
+    {"bc216.json", PanelFamily::Bc216, kBc, kBcNotice},
+    {"cofem.json", PanelFamily::Cofem, kCofem, ""},
+    {"cofema.json", PanelFamily::CofemA, kCofemA, ""},
+    {"urano.json", PanelFamily::Urano, kThreeCharacterZones, ""},
+    {"supra.json", PanelFamily::Supra, kThreeCharacterZones, ""},
+    {"komttech.json", PanelFamily::Komttech, kThreeCharacterZones, ""},
+    {"syncro.json", PanelFamily::Syncro, kNineCounts, kSyncroNotice},
+    {"ad300.json", PanelFamily::Ad300, kNineCounts, kSyncroNotice},
+    {"id3000.json", PanelFamily::Id3000, kNineCounts, kId3000Notice},
+    {"bosch.json", PanelFamily::Bosch, kBosch, ""},
+};
 
 } // namespace
 
@@ -73,44 +129,132 @@ private slots:
         QCOMPARE(parts.at(2).mid(1).split(u'|').size(), 4);
     }
 
-    void panelStateSections_data()
+    void shippedDevicesStreamTheirPanel_data()
     {
-        QTest::addColumn<QString>("panel");
-        QTest::addColumn<QString>("layout"); // the section, tag included; empty when there is none
-        const QString nineCounts = QStringLiteral("^A7:[0-9A-F]{2}(\\|\\d+){9}$");
-        const QString threeCharacterZones = QStringLiteral("^A6:\\d{4}\\|[0-2]{36}[01]{31}$");
-        QTest::newRow("AE/SA") << "AE/SA" << "^A2:\\d+\\|\\d+\\|\\d+\\|\\d+:[^|]*\\|[^|]*\\|[^|]*\\|[^|]*$";
-        QTest::newRow("AGE") << "AGE 44" << "^A2:";
-        QTest::newRow("AE/C5") << "AE/C5" << "^A3:[0-9A-F]{2}\\|[0-9A-F]{2}\\|[0-2]{7}\\|[0-9A-F]{32}$";
-        QTest::newRow("BC600") << "BC600" << "^A4:[0-9A-F]{2}(\\|\\d+){7}$";
-        QTest::newRow("BC216") << "BC216" << "^A4:[0-9A-F]{2}(\\|\\d+){7}$";
-        QTest::newRow("Cofem") << "Cofem CLVR" << "^A5:[0-2]{8}\\|[0-9A-F]{24}$";
-        QTest::newRow("Cofem-A") << "Cofem-A" << "^A5:[0-2]{6}\\|([0-9A-F]{6})*$";
-        QTest::newRow("Urano") << "Urano" << threeCharacterZones;
-        QTest::newRow("Supra") << "Supra" << threeCharacterZones;
-        QTest::newRow("Komttech") << "Komttech" << threeCharacterZones;
-        QTest::newRow("Syncro") << "Syncro" << nineCounts;
-        QTest::newRow("AD300") << "AD300" << nineCounts;
-        QTest::newRow("ID3000") << "ID3000" << nineCounts;
-        QTest::newRow("Bosch") << "Bosch Avenar" << "^A8:[0-9A-F]{2}(\\|\\d+){4}$";
-        QTest::newRow("doors") << "Puertas" << QString();
-        QTest::newRow("no panel") << "" << QString();
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("notice");
+        for (const ShippedDevice &device : kShippedDevices)
+            QTest::newRow(device.file) << device.file << device.state << device.notice;
     }
-    void panelStateSections()
+    // The first status frame already carries the panel's state; over a session the state changes
+    // and every list-changed notice keeps the layout the tool splits.
+    void shippedDevicesStreamTheirPanel()
     {
-        QFETCH(QString, panel);
-        QFETCH(QString, layout);
-        DeviceModel model(withPanel(panel), {}, 3);
-        const QRegularExpression pattern(layout);
+        QFETCH(QString, file);
+        QFETCH(QString, state);
+        QFETCH(QString, notice);
+        const DeviceConfig config = shippedConfig(file);
+        const QRegularExpression statePattern(state);
+        const QRegularExpression noticePattern(notice);
+        const auto checkState = [&](const QString &frame) {
+            const QString section = sectionWithTag(sections(frame), QStringLiteral("A"));
+            return state.isEmpty() ? section.isEmpty() : statePattern.match(section).hasMatch();
+        };
+
+        Device device(config, {}, 1);
+        QSignalSpy lines(&device, &Device::lineReady);
+        device.receive("\rqz+INf\r");
+        QString first;
+        for (const QList<QVariant> &line : std::as_const(lines)) {
+            const QString text = QString::fromLatin1(line.first().toByteArray()).chopped(1);
+            if (text.startsWith(QLatin1String("{#0"))) {
+                first = text;
+                break;
+            }
+        }
+        QVERIFY(!first.isEmpty());
+        QVERIFY2(checkState(first), qPrintable(first));
+
+        DeviceModel model(config, {}, 3);
+        QSet<QString> states;
+        int notices = 0;
         for (int i = 0; i < kTicks; ++i) {
             model.simulation.tick();
+            for (const QString &event : model.simulation.takeEvents()) {
+                if (!event.startsWith(u'C'))
+                    continue;
+                ++notices;
+                QVERIFY2(!notice.isEmpty() && noticePattern.match(eventFrame(event)).hasMatch(), qPrintable(event));
+            }
+            const QString frame = statusFrame(model.simulation, model.store, model.identity);
+            QVERIFY2(checkState(frame), qPrintable(frame));
+            states << sectionWithTag(sections(frame), QStringLiteral("A"));
+        }
+        QCOMPARE(states.size() > 1, !state.isEmpty());
+        QCOMPARE(notices > 0, !notice.isEmpty());
+    }
+
+    // Each description names the panel it is for, and has an identifier of its own.
+    void everyShippedDescriptionIsListed()
+    {
+        QStringList listed;
+        QMap<QString, QString> owners; // identifier -> file
+        for (const ShippedDevice &device : kShippedDevices) {
+            const DeviceConfig config = shippedConfig(QString::fromLatin1(device.file));
+            QCOMPARE(panelFamily(config.parameters.value(QStringLiteral("1590"))), device.family);
+            const QString identifier = config.identity.identifier;
+            QVERIFY2(QRegularExpression(QStringLiteral("^[0-9A-F]{16}$")).match(identifier).hasMatch(), device.file);
+            QVERIFY2(!owners.contains(identifier), qPrintable(identifier + u' ' + owners.value(identifier)));
+            owners.insert(identifier, QString::fromLatin1(device.file));
+            listed << QString::fromLatin1(device.file);
+        }
+        listed.sort();
+        QCOMPARE(QDir(QStringLiteral(DEVSIM_CONFIGS)).entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name),
+                 listed);
+    }
+
+    void panelOrders_data()
+    {
+        QTest::addColumn<QStringList>("orders");
+        // What is left after the orders, given an alarm with the buzzer and the sirens sounding.
+        QTest::addColumn<QString>("expected");
+        // Zone 1's test and disablement are toggled, so the words say whether they changed.
+        QTest::newRow("Rearme") << QStringList{"Rearme"} << "alarm:0 buzzer:0 sirens:0 test:same disabled:same";
+        QTest::newRow("Reset") << QStringList{"Reset"} << "alarm:0 buzzer:0 sirens:0 test:same disabled:same";
+        QTest::newRow("Repos") << QStringList{"Repos"} << "alarm:0 buzzer:0 sirens:0 test:same disabled:same";
+        QTest::newRow("Silenbuz") << QStringList{"Silenbuz"} << "alarm:1 buzzer:0 sirens:1 test:same disabled:same";
+        QTest::newRow("Silensir") << QStringList{"Silensir"} << "alarm:1 buzzer:1 sirens:0 test:same disabled:same";
+        QTest::newRow("Sirena after a reset")
+            << QStringList{"Repos", "Sirena"} << "alarm:0 buzzer:0 sirens:1 test:same disabled:same";
+        QTest::newRow("Test") << QStringList{"Test"} << "alarm:1 buzzer:1 sirens:1 test:toggled disabled:same";
+        QTest::newRow("Test twice") << QStringList{"Test", "Test"}
+                                    << "alarm:1 buzzer:1 sirens:1 test:same disabled:same";
+        QTest::newRow("Connex") << QStringList{"Connex"} << "alarm:1 buzzer:1 sirens:1 test:same disabled:toggled";
+        QTest::newRow("unknown order") << QStringList{"Nada"} << "alarm:1 buzzer:1 sirens:1 test:same disabled:same";
+    }
+    // Orders act on every panel with zones alike, and the device reports each one.
+    void panelOrders()
+    {
+        QFETCH(QStringList, orders);
+        QFETCH(QString, expected);
+        for (const ShippedDevice &device : kShippedDevices) {
+            if (QString::fromLatin1(device.state).isEmpty())
+                continue;
+            DeviceModel model(shippedConfig(QString::fromLatin1(device.file)), {}, 5);
+            Protocol protocol(model);
+            const PanelModel &panel = model.simulation.panelView().panel;
+            for (int i = 0; i < 5000 && panel.count(Condition::Alarm) == 0; ++i)
+                model.simulation.tick();
+            QVERIFY2(panel.count(Condition::Alarm) > 0, device.file);
+            const bool test = panel.has(1, Condition::Test);
+            const bool disabled = panel.has(1, Condition::Disabled);
             model.simulation.takeEvents();
-            const QString section = sectionWithTag(sections(statusFrame(model.simulation, model.store, model.identity)),
-                                                   QStringLiteral("A"));
-            if (layout.isEmpty())
-                QVERIFY2(section.isEmpty(), qPrintable(section));
-            else
-                QVERIFY2(pattern.match(section).hasMatch(), qPrintable(section));
+            QStringList reported;
+            for (const QString &order : orders) {
+                protocol.receive("\rqz+ord=" + order.toLatin1() + '\r');
+                reported << QStringLiteral("8721:") + order;
+            }
+            const auto word = [](bool changed) { return changed ? QStringLiteral("toggled") : QStringLiteral("same"); };
+            const QString left = QStringLiteral("alarm:%1 buzzer:%2 sirens:%3 test:%4 disabled:%5")
+                                     .arg(int(panel.count(Condition::Alarm) > 0))
+                                     .arg(int(panel.buzzer()))
+                                     .arg(int(panel.sirens()))
+                                     .arg(word(panel.has(1, Condition::Test) != test),
+                                          word(panel.has(1, Condition::Disabled) != disabled));
+            QCOMPARE(QString::fromLatin1(device.file) + u' ' + left, QString::fromLatin1(device.file) + u' ' + expected);
+            const QStringList events = model.simulation.takeEvents().filter(QStringLiteral("8721:"));
+            QCOMPARE(events, reported);
         }
     }
 

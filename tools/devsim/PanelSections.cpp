@@ -102,13 +102,21 @@ QString bc(const PanelView &view)
               .join(u'|');
 }
 
+// The Cofem lamps: alarm, mains, battery, general fault, supply fault, sirens relay, fault relay and
+// battery fault. A lit battery lamp means a battery in trouble (the battery fault lamp blinks with
+// it), so a sound panel keeps it off.
+QString cofemLamps(const PanelModel &panel)
+{
+    const bool faults = panel.count(Fault) > 0;
+    return lampDigits(
+        {alarmLamp(panel), !mainsFault(panel), 0, faults, mainsFault(panel), panel.sirens(), faults, 0});
+}
+
 // Cofem: eight lamp digits, then one byte per zone.
 QString cofem(const PanelView &view)
 {
     const PanelModel &panel = view.panel;
-    const bool faults = panel.count(Fault) > 0;
-    const QString state =
-        lampDigits({alarmLamp(panel), !mainsFault(panel), 1, faults, mainsFault(panel), panel.sirens(), faults, 0});
+    const QString state = cofemLamps(panel);
     QString zones;
     for (int zone = 1; zone <= panel.zoneCount(); ++zone) {
         int code = 0x00;
@@ -123,12 +131,11 @@ QString cofem(const PanelView &view)
     return QStringLiteral("A5:") + state + u'|' + zones;
 }
 
-// Cofem-A: six lamp digits, then events of six hexadecimal digits: type, loop, point.
+// Cofem-A: the first six Cofem lamps, then events of six hexadecimal digits: type, loop, point.
 QString cofemA(const PanelView &view)
 {
     const PanelModel &panel = view.panel;
-    const QString state = lampDigits(
-        {alarmLamp(panel), !mainsFault(panel), 1, panel.count(Fault) > 0, mainsFault(panel), panel.sirens()});
+    const QString state = cofemLamps(panel).left(6);
     // Rows of the panel's event table: smoke alarm, open loop, point disabled, zone in test.
     const QMap<Condition, int> types = {{Alarm, 0x04}, {Fault, 0x1B}, {Disabled, 0x28}, {Test, 0x29}};
     QString events;
@@ -264,10 +271,11 @@ QString syncroNotice(const PanelView &view, const PanelChange &change)
         .arg(hexByte(change.zone), view.zoneName(change.zone));
 }
 
-// Kind, "EVT", element, loop and zone, then the event text: device type at 7-8, name from 15.
+// Kind, "EVT", element, loop and zone, then the event text in braces: device type at 7-8, name
+// from 15. The frame's own "}" follows the event's.
 QString id3000Notice(const PanelView &view, const PanelChange &change)
 {
-    return QStringLiteral("C7:%1EVTDET01%2: {eventText:TIPO  03 PUNT %3")
+    return QStringLiteral("C7:%1EVTDET01%2: {eventText:TIPO  03 PUNT %3}")
         .arg(syncroKind(change.condition), 4, 10, QLatin1Char('0'))
         .arg(change.zone, 3, 10, QLatin1Char('0'))
         .arg(view.zoneName(change.zone));

@@ -16,6 +16,8 @@ Programming::Programming(ProgramContext &context, DeviceSession &device, QObject
     , readEngine_(transferContext(context, device))
     , writeEngine_(transferContext(context, device))
     , templates_(model_, device.link(), context.activity(), context.views(), device.lock(), context.prompter())
+    , eventTexts_(model_, device.link(), device.channel(), context.prompter())
+    , zoneList_(model_, device.link(), device.channel(), context.prompter())
 {
     templates_.setHintSource([this](const QString &name) { return hints_.hint(name); });
     connectEngines(device);
@@ -64,6 +66,7 @@ void Programming::BBProgClick()
         return;
     showPanelPages();
     ViewState &views = context_.views();
+    views.setResultText(QString());
     const bool linkUp = link_.comunicacioLocal ? link_.isLocal() : link_.isRemote();
     if (!linkUp || views.isShown(View::Programacio))
         return;

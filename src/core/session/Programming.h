@@ -2,6 +2,8 @@
 
 #include "core/model/ConfigurationModel.h"
 #include "core/model/Hints.h"
+#include "core/panels/EventTextFiles.h"
+#include "core/panels/ZoneList.h"
 #include "core/templates/Templates.h"
 #include "core/transfer/ReadEngine.h"
 #include "core/transfer/WriteEngine.h"
@@ -26,11 +28,14 @@ public:
     ReadEngine &readEngine() { return readEngine_; }
     WriteEngine &writeEngine() { return writeEngine_; }
     Templates &templates() { return templates_; }
+    // The fire panels' event-text files and the Aguilera zone list, on their tabs.
+    EventTextFiles &eventTexts() { return eventTexts_; }
+    ZoneList &zoneList() { return zoneList_; }
     // The device being programmed: its panel type and parts choose the pages.
     const LinkState &link() const { return link_; }
 
-    // "Prog.": the programming view with the pages of the connected panel; the first time a
-    // device is there, its whole configuration is read.
+    // "Prog.": the programming view with the pages of the connected panel and the result strip
+    // emptied; the first time a device is there, its whole configuration is read.
     void BBProgClick();
     // "Restaurar los valores de fábrica": after the guards and a confirmation, in the programming
     // view, the device restores its factory values and is read back.
@@ -60,6 +65,8 @@ private:
     ReadEngine readEngine_;
     WriteEngine writeEngine_;
     Templates templates_;
+    EventTextFiles eventTexts_;
+    ZoneList zoneList_;
 };
 
 } // namespace quelta

@@ -14,6 +14,7 @@ Shell::Shell(Prompter &prompter, InternetCheck &internet, std::unique_ptr<QSetti
     , device_(context_)
     , programming_(context_, device_)
     , screens_(context_, device_, programming_.model())
+    , panels_(context_, device_, screens_)
 {
     connectModules();
 }
@@ -126,6 +127,7 @@ void Shell::Esborra_Camps()
                               &link.refmap})
         identity->clear();
     screens_.clear();
+    panels_.clear();
     emit fieldsCleared();
 }
 

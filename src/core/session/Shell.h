@@ -2,6 +2,7 @@
 
 #include "core/session/CommandAvailability.h"
 #include "core/session/DeviceSession.h"
+#include "core/session/PanelScreens.h"
 #include "core/session/ProgramContext.h"
 #include "core/session/Programming.h"
 #include "core/session/StatusScreens.h"
@@ -19,7 +20,7 @@ class Prompter;
 struct LanguageInfo;
 
 // The core of the main window: it composes the modules (the program's shared context, the device
-// session, programming, the status screens, the commands' availability), wires them to one
+// session, programming, the status screens, the fire panel's screens, the commands' availability), wires them to one
 // another, and runs the steps of starting and closing that do not concern widgets. The window runs
 // its creation steps in order and hands each view the module it works with.
 class Shell : public QObject
@@ -33,6 +34,7 @@ public:
     DeviceSession &device() { return device_; }
     Programming &programming() { return programming_; }
     StatusScreens &screens() { return screens_; }
+    PanelScreens &panels() { return panels_; }
     const CommandAvailability &commands() const { return commands_; }
 
     // A port to use instead of the stored one, without storing it (a simulated device, a test rig).
@@ -75,6 +77,7 @@ private:
     DeviceSession device_;
     Programming programming_;
     StatusScreens screens_;
+    PanelScreens panels_;
     CommandAvailability commands_;
     QString portForThisRun_;
     bool activated_ = false;

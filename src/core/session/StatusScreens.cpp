@@ -9,6 +9,7 @@ StatusScreens::StatusScreens(ProgramContext &context, DeviceSession &device, Con
                              QObject *parent)
     : QObject(parent)
     , link_(device.link())
+    , channel_(device.channel())
     , statusCloud_(context.trace())
     , statusScreen_(device.link(), context.statusBar())
     , doors_(device.link(), device.channel(), context.prompter(), statusCloud_, [&context] { return context.online(); })
@@ -26,6 +27,16 @@ StatusScreens::StatusScreens(ProgramContext &context, DeviceSession &device, Con
     connect(&supervisor, &LinkSupervisor::connectionEstablished, this, &StatusScreens::connectionEstablished);
     connect(&decoder_, &StatusFrameDecoder::panelTypeChanged, this, &StatusScreens::panelScreenChanged);
     connect(&statusScreen_, &StatusScreen::panelScreensAllowedChanged, this, &StatusScreens::panelScreenChanged);
+}
+
+void StatusScreens::BBResetClick()
+{
+    channel_.sendCommand(QStringLiteral("rst"), RemoteTopic::Cfg);
+}
+
+void StatusScreens::BBCRAClick()
+{
+    channel_.sendCommand(QStringLiteral("cra"), RemoteTopic::Cfg);
 }
 
 bool StatusScreens::doorsShown() const

@@ -12,6 +12,7 @@
 
 namespace quelta {
 
+class CommandChannel;
 class ConfigurationModel;
 class DeviceSession;
 class ProgramContext;
@@ -30,6 +31,12 @@ public:
     StatusFrameDecoder &decoder() { return decoder_; }
     BlinkEngine &blinkEngine() { return blinkEngine_; }
     ServiceClicks &serviceClicks() { return serviceClicks_; }
+    StatusCloud &statusCloud() { return statusCloud_; }
+
+    // "Reset" restarts the device; "Envío a la CRA" has it send a test report to its receiving
+    // centres. One command each, on the configuration topic of a remote session.
+    void BBResetClick();
+    void BBCRAClick();
 
     // A door controller shows its doors where a fire panel shows its screen.
     bool doorsShown() const;
@@ -43,6 +50,7 @@ signals:
 
 private:
     const LinkState &link_;
+    CommandChannel &channel_;
     OfflineStatusCloud statusCloud_;
     StatusScreen statusScreen_;
     DeviceEventLog eventLog_;

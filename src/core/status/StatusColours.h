@@ -54,6 +54,14 @@ inline constexpr Colour gold = rgb(0xFED801);
 inline constexpr Colour iceBlue = rgb(0xC4E8F4);
 inline constexpr Colour magenta = rgb(0xFF00FF);
 inline constexpr Colour black = rgb(0x000000);
+inline constexpr Colour darkYellow = rgb(0x808000);
+inline constexpr Colour signalAmber = rgb(0xFEAC01);
+inline constexpr Colour lemon = rgb(0xFDDE02);
+inline constexpr Colour teal = rgb(0x008080);
+inline constexpr Colour lightGrey = rgb(0xDBDBDB);
+inline constexpr Colour mistGrey = rgb(0xD7D7D7);
+inline constexpr Colour slateGrey = rgb(0x5D5D5D);
+inline constexpr Colour cyan = rgb(0x0EB0E7);
 
 inline constexpr Colour window{0, SystemColour::Window};
 inline constexpr Colour windowText{0, SystemColour::WindowText};

@@ -381,6 +381,12 @@ void StatusScreen::setREInterCentralVisible(bool visible)
     emit labelsChanged();
 }
 
+void StatusScreen::setInterCentral(bool error)
+{
+    interCentralError_ = error;
+    setREInterCentralVisible(true);
+}
+
 void StatusScreen::setPEstatBC600(Colour colour)
 {
     bc600Screen_ = colour;

@@ -144,6 +144,9 @@ public:
     void showCommandGlyphs();
     bool REInterCentralVisible() const { return interCentralVisible_; }
     void setREInterCentralVisible(bool visible);
+    // The panel interface's own report: REInterCentral shows "ERROR INTERFACE" or "INTERFACE OK".
+    bool REInterCentralError() const { return interCentralError_; }
+    void setInterCentral(bool error);
     // The BC600 screen's background, which the panel-link events test and set.
     Colour PEstatBC600() const { return bc600Screen_; }
     void setPEstatBC600(Colour colour);
@@ -198,6 +201,7 @@ private:
     QString strZonaHoraria_;
     bool commandGlyphsShown_ = false;
     bool interCentralVisible_ = false;
+    bool interCentralError_ = true;
     Colour bc600Screen_ = colour::buttonFace;
     bool panelScreensAllowed_ = true;
 };
