@@ -101,9 +101,12 @@ private slots:
         DiagnosticTrace trace;
         ReplyDispatcher dispatcher(link, trace);
         QSignalSpy frames(&dispatcher, &ReplyDispatcher::statusFrame);
-        dispatcher.ComPortRxChar("{#0:1010#1:x}{#0:0101}");
-        QCOMPARE(frames.count(), 2);
+        // An event text in braces inside the frame does not end it.
+        dispatcher.ComPortRxChar("{#0:1010#1:x}{#C7:0001EVTDET01001: {eventText:TIPO  03 PUNT Z}#A7:00|1}{#0:0101}");
+        QCOMPARE(frames.count(), 3);
         QCOMPARE(frames.at(0).at(0).toString(), QStringLiteral("{#0:1010#1:x}"));
+        QCOMPARE(frames.at(1).at(0).toString(),
+                 QStringLiteral("{#C7:0001EVTDET01001: {eventText:TIPO  03 PUNT Z}#A7:00|1}"));
         QCOMPARE(link.StrCom, QStringLiteral("{#0:0101}"));
     }
 

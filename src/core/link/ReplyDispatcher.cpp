@@ -86,9 +86,15 @@ void ReplyDispatcher::receiveCharacter(QChar c)
         capturing_ = true;
     if (capturing_ && captured_.size() < kBufferSize)
         captured_.append(c);
-    // A status frame ends with its brace; it needs no CR.
-    if (c == kCR || c == QLatin1Char('}'))
+    // A status frame ends with its own closing brace and needs no CR; braces inside it (an
+    // ID3000 event's text) nest.
+    if (c == QLatin1Char('{'))
+        ++braceDepth_;
+    const bool frameClosed = c == QLatin1Char('}') && --braceDepth_ <= 0;
+    if (c == kCR || frameClosed) {
+        braceDepth_ = 0;
         endSerialLine();
+    }
 }
 
 void ReplyDispatcher::endSerialLine()

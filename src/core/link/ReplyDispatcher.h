@@ -81,6 +81,7 @@ private:
     LinkState &link_;
     DiagnosticTrace &trace_;
     QString captured_;   // the line being captured, from its "+" or "{"
+    int braceDepth_ = 0;
     bool capturing_ = false;
     QString mirror_;     // what was received since the last CR, for the console; as bounded as the line
 };
