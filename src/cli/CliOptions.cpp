@@ -22,6 +22,8 @@ std::optional<Command> commandNamed(const QString &name)
         return Command::Status;
     if (name == QLatin1String("send"))
         return Command::Send;
+    if (name == QLatin1String("order"))
+        return Command::Order;
     return std::nullopt;
 }
 
@@ -57,19 +59,30 @@ QString takeCommandArguments(CliOptions &options, QStringList rest)
             positional.append(argument);
         }
     }
-    const bool takesOne = options.command == Command::Write || options.command == Command::Send;
+    const bool takesOne =
+        options.command == Command::Write || options.command == Command::Send || options.command == Command::Order;
     if (positional.size() != (takesOne ? 1 : 0))
         return takesOne ? QStringLiteral("the command takes one argument") : QStringLiteral("unexpected argument %1").arg(positional.value(0));
     if (options.command == Command::Write)
         options.file = positional.first();
-    if (options.command == Command::Send)
+    if (options.command == Command::Send || options.command == Command::Order)
         options.text = positional.first();
+    if (options.command == Command::Order && !panelOrders().contains(options.text))
+        return QStringLiteral("order takes one of %1").arg(panelOrders().join(QStringLiteral(", ")));
     if (options.command == Command::RestoreDefaults && !yes)
         return QStringLiteral("restore-defaults erases the configuration: confirm it with --yes");
     return {};
 }
 
 } // namespace
+
+const QStringList &panelOrders()
+{
+    static const QStringList orders = {QStringLiteral("Rearme"), QStringLiteral("Repos"), QStringLiteral("Silenbuz"),
+                                       QStringLiteral("Silensir"), QStringLiteral("Reset"), QStringLiteral("Sirena"),
+                                       QStringLiteral("Connex"), QStringLiteral("Test")};
+    return orders;
+}
 
 ParsedOptions parseOptions(const QStringList &arguments)
 {
@@ -120,9 +133,11 @@ QString usage()
         "  restore-defaults --yes   factory restore, then read back\n"
         "  status [-n N] [--json]   print N decoded status frames\n"
         "  send TEXT                send one command body (\"qz+\" is added) and print the replies\n"
+        "  order NAME               after a status frame, send the fire panel an order (Rearme, Repos,\n"
+        "                           Silenbuz, Silensir, Reset, Sirena, Connex, Test) and print its text\n"
         "exit codes: 0 ok; 1 usage; 2 no device, link lost or timeout; 3 write ended with refused or\n"
-        "            unconfirmed items; 4 template invalid or its panel type does not match the device;\n"
-        "            5 access code needed or wrong\n");
+        "            unconfirmed items, or the order was refused (\"Central no conectada\"); 4 template\n"
+        "            invalid or its panel type does not match the device; 5 access code needed or wrong\n");
 }
 
 } // namespace quelta::cli

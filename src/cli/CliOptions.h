@@ -7,7 +7,7 @@
 
 namespace quelta::cli {
 
-enum class Command { Identify, Read, Write, RestoreDefaults, Status, Send };
+enum class Command { Identify, Read, Write, RestoreDefaults, Status, Send, Order };
 
 struct CliOptions
 {
@@ -17,7 +17,7 @@ struct CliOptions
     bool verbose = false;      // every line sent and received, on stderr
     Command command = Command::Identify;
     QString file;              // read: -o FILE (stdout when empty); write: the template
-    QString text;              // send: the command body
+    QString text;              // send: the command body; order: the order's name
     int frames = 1;            // status: -n N
     bool json = false;         // status: --json
 };
@@ -30,6 +30,8 @@ struct ParsedOptions
 };
 
 ParsedOptions parseOptions(const QStringList &arguments);
+// The orders a fire panel takes from the tool.
+const QStringList &panelOrders();
 QString usage();
 
 } // namespace quelta::cli

@@ -66,6 +66,7 @@ int CliSession::runCommand()
     case Command::RestoreDefaults: return restoreDefaults();
     case Command::Status: return status();
     case Command::Send: return send();
+    case Command::Order: return order();
     }
     return Usage;
 }
@@ -263,13 +264,48 @@ int CliSession::status()
     QObject::connect(&device().dispatcher(), &ReplyDispatcher::statusFrame, &device().dispatcher(), [&, this] {
         if (printed >= options_.frames)
             return;
-        const QJsonObject snapshot = statusSnapshot(screens().statusScreen(), events);
+        const QJsonObject snapshot = statusSnapshot({screens().statusScreen(), device().link(), screens().doors(),
+                                                     panels().display(), panels().type(), panels().live()},
+                                                    events);
         out_ << (options_.json ? compact(snapshot) : statusLine(snapshot)) << Qt::endl;
         events.clear();
         ++printed;
     });
     if (!waitFor([&printed, this] { return printed >= options_.frames; }))
         return fail(NoDevice, QStringLiteral("%1 of %2 status frames arrived").arg(printed).arg(options_.frames));
+    return Ok;
+}
+
+bool CliSession::waitForStatusFrame()
+{
+    bool arrived = false;
+    const QMetaObject::Connection connection = QObject::connect(
+        &device().dispatcher(), &ReplyDispatcher::statusFrame, &device().dispatcher(), [&arrived] { arrived = true; });
+    const bool ok = waitFor([&arrived] { return arrived; });
+    QObject::disconnect(connection);
+    return ok;
+}
+
+// The order goes as the panel screen's button sends it, once a status frame has told whether the
+// panel is connected.
+int CliSession::order()
+{
+    if (!waitForStatusFrame())
+        return fail(NoDevice, QStringLiteral("no status frame arrived"));
+    PanelOrders &orders = panels().orders();
+    QString shown;
+    QString refused;
+    QObject::connect(&orders, &PanelOrders::shown, &orders, [&shown](const QString &text) { shown = text; });
+    QObject::connect(&orders, &PanelOrders::refused, &orders, [&refused](const QString &text) { refused = text; });
+    QObject::connect(&orders, &PanelOrders::sent, &orders, [&shown](const QString &order) {
+        shown = QStringLiteral("qz+ord=") + order;
+    });
+    orders.byOrderName(options_.text);
+    if (!refused.isEmpty())
+        return fail(WriteIncomplete, refused);
+    if (shown.isEmpty())
+        return fail(WriteIncomplete, QStringLiteral("the order was not sent"));
+    out_ << shown << Qt::endl;
     return Ok;
 }
 

@@ -47,6 +47,8 @@ private:
     int restoreDefaults();
     int status();
     int send();
+    int order();
+    bool waitForStatusFrame();
 
     struct DueItem
     {
@@ -67,6 +69,7 @@ private:
     DeviceSession &device() { return shell_->device(); }
     Programming &programming() { return shell_->programming(); }
     StatusScreens &screens() { return shell_->screens(); }
+    PanelScreens &panels() { return shell_->panels(); }
     void lineReceived(const ReplyLine &line);
     void commandSent(const QString &text);
 

@@ -244,6 +244,28 @@ private slots:
             QVERIFY(status.value(QLatin1String("datetime")).toString().startsWith(QLatin1String("Fecha:")));
         }
     }
+
+    void statusShowsTheFirePanelAndOrdersReachIt()
+    {
+        test::SimulatedDevice device;
+        QVERIFY(device.start({QStringLiteral("--config"), test::SimulatedDevice::config(QStringLiteral("aec5.json"))}));
+        const CliRun run = runCli({QStringLiteral("--port"), device.portPath(), QStringLiteral("status"),
+                                   QStringLiteral("-n"), QStringLiteral("2"), QStringLiteral("--json")});
+        QCOMPARE(run.exitCode, 0);
+        const QJsonObject status =
+            QJsonDocument::fromJson(run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts).last().toUtf8()).object();
+        const QJsonObject panel = status.value(QLatin1String("panel")).toObject();
+        QCOMPARE(panel.value(QLatin1String("family")).toString(), QStringLiteral("Aguilera AE/C5"));
+        QCOMPARE(panel.value(QLatin1String("link")).toInt(), 2);
+        QVERIFY(panel.value(QLatin1String("lamps")).toObject().contains(QLatin1String("SZona1")));
+        QCOMPARE(status.value(QLatin1String("identity")).toObject().value(QLatin1String("central")).toString(),
+                 QStringLiteral("AE/C5"));
+
+        const CliRun order = runCli({QStringLiteral("--port"), device.portPath(), QStringLiteral("order"), QStringLiteral("Rearme")});
+        QCOMPARE(order.exitCode, 0);
+        QCOMPARE(order.out.trimmed(), QStringLiteral("Rearmando la Central desde PC"));
+        QCOMPARE(runCli({QStringLiteral("--port"), device.portPath(), QStringLiteral("order"), QStringLiteral("Explode")}).exitCode, 1);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -15,6 +15,7 @@ enum class PanelFamily {
 struct PanelType
 {
     PanelFamily family = PanelFamily::None;
+    const char *name = "";                 // the family as installers call it: "Aguilera AE/C5"
     const char *screen = "PEstatQuelta";  // the status screen shown above the device's own state
     const char *programmingTab = nullptr; // none for panels without settings of their own
     QChar stateTag;                        // "A2"..."A8": the tag's second character; null for none
