@@ -25,12 +25,12 @@ private slots:
         QCOMPARE(f.display.lines(QStringLiteral("REBC600")),
                  (QStringList{"  12      Fault   14:05", "  \tKitchen", "  \t", QString(75, u'-'),
                               "  120/003 Open loop   14:05", "  \tHall", "  \tDetector 3"}));
-        QCOMPARE(f.display.control(QStringLiteral("REBC600")).fill, colour::red);
+        QCOMPARE(f.display.control(QStringLiteral("REBC600")).font, colour::red);
 
         // A counter at zero shows an empty blue box.
         f.events.selectBcCounter(PanelFamily::Bc600, 1);
         QVERIFY(f.display.lines(QStringLiteral("REBC600")).isEmpty());
-        QCOMPARE(f.display.control(QStringLiteral("REBC600")).fill, colour::blue);
+        QCOMPARE(f.display.control(QStringLiteral("REBC600")).font, colour::blue);
     }
 
     void bcNoticeReloadsOnlyTheSelectedList()
@@ -87,7 +87,8 @@ private slots:
                               "Kitchen", "Sensor Óptico (Fotoeléctrico)", ""}));
         const DisplayLine heading = f.display.control(QStringLiteral("REID3000Pantalla")).lines->first();
         QVERIFY(heading.bold);
-        QCOMPARE(heading.colour, colour::darkYellow);
+        QCOMPARE(heading.colour, colour::black);
+        QCOMPARE(f.display.control(QStringLiteral("REID3000Pantalla")).fill, colour::darkYellow);
     }
 
     void noticesNeedTheStatusScreenAndAnIdentifier()

@@ -1,5 +1,7 @@
 #include "core/model/Bindings.h"
 
+#include "core/link/PanelType.h"
+
 #include <QtGlobal>
 
 #include <array>
@@ -310,31 +312,14 @@ const char *pagePanelName(ProgPage page)
 
 std::optional<ProgPage> panelPageFor(const QString &central)
 {
-    const auto has = [&central](const char *text) { return central.contains(QLatin1String(text)); };
-    if (has("BC600") || has("BC216"))
-        return P::CentralBC600;
-    if (has("AE/SA") || has("AGE") || has("AE/C5"))
-        return P::CentralAguilera;
-    if (has("Fred"))
+    // Industrial refrigeration has a programming tab but no panel screen.
+    if (central.contains(QLatin1String("Fred")))
         return P::Industrial;
-    if (has("Puertas"))
-        return P::Portes;
-    if (has("Cofem") && !has("Cofem-A"))
-        return P::CentralCofem;
-    if (has("Urano") || has("Komttech"))
-        return P::CentralUrano;
-    if (has("Syncro"))
-        return P::CentralSyncro;
-    if (has("Bosch"))
-        return P::CentralAvenarBosch;
-    if (has("AD300"))
-        return P::CentralAD300;
-    if (has("Supra"))
-        return P::CentralSupra;
-    if (has("Cofem-A"))
-        return P::CentralZafir;
-    if (has("ID3000"))
-        return P::CentralID3000;
+    const char *tab = panelType(central).programmingTab;
+    for (int page = 0; tab && page < kProgPageCount; ++page) {
+        if (qstrcmp(pageTabName(ProgPage(page)), tab) == 0)
+            return ProgPage(page);
+    }
     return std::nullopt;
 }
 

@@ -97,7 +97,7 @@ QStringList bcEventLines(const QString &key, const QJsonObject &event, const For
     while (zone.size() > 1 && zone.startsWith(QLatin1Char('0')))
         zone.remove(0, 1);
     const QString element = key.mid(9, 3);
-    const qint64 seconds = hexValue(event.value(QStringLiteral("time")).toString()).value_or(0);
+    const qint64 seconds = event.value(QStringLiteral("time")).toString().toLongLong(nullptr, 16);
     const QString time = format.shortTime(QDateTime::fromSecsSinceEpoch(seconds).time());
     const QString text = event.value(QStringLiteral("eventText")).toString();
     const QString first = element == QLatin1String("FFF")
@@ -236,11 +236,11 @@ void PanelEventLists::selectBcCounter(PanelFamily family, int tag)
     display_.setCaption(bcHeading(family), QString::number(count) + QString(5, QLatin1Char(' ')) + tr(counter->caption));
     if (count <= 0) {
         display_.clearLines(bcBox(family));
-        display_.setFill(bcBox(family), colour::blue);
+        display_.setFont(bcBox(family), colour::blue);
         return;
     }
     showBcList(family);
-    display_.setFill(bcBox(family), colour::red);
+    display_.setFont(bcBox(family), colour::red);
 }
 
 void PanelEventLists::showBcList(PanelFamily family)
@@ -363,15 +363,16 @@ void PanelEventLists::addId3000Event(const QString &event)
     rest.replace(QLatin1Char(':'), QLatin1Char('='));
     const qsizetype at = rest.indexOf(QStringLiteral("eventText="));
     const QString value = at < 0 ? QString() : rest.mid(at + 10).section(QLatin1Char(','), 0, 0);
+    // The display is olive while the panel is live, silver otherwise; its text stands out in black.
     const Colour shade = display_.live() ? colour::darkYellow : colour::silver;
     const QString box = QStringLiteral("REID3000Pantalla");
     display_.addLine(box, {tr(headings.value(kind)) + QStringLiteral(": ") + tr("ZONA") + QStringLiteral("   ")
                                + QString::number(fields::number(key.mid(12, 3))) + QString(36, QLatin1Char(' ')),
-                           shade, true, 14});
+                           colour::black, true, 14});
     display_.addLines(box, {tr("DESCRIPCION") + QStringLiteral(": ID3000           L")
                                 + QString::number(fields::number(key.mid(10, 2))) + QStringLiteral("  ") + key.mid(7, 3),
                             value.mid(14), id3000DeviceType(fields::number(value.mid(6, 2))), QString()},
-                      shade);
+                      colour::black);
     display_.setFill(box, shade);
 }
 

@@ -16,9 +16,10 @@ inline int number(const QString &field)
     return ok ? value : 0;
 }
 
+// A hexadecimal number of at most seven digits, so that it fits an int.
 inline std::optional<int> hexValue(QStringView text)
 {
-    if (text.isEmpty())
+    if (text.isEmpty() || text.size() > 7)
         return std::nullopt;
     int value = 0;
     for (const QChar c : text) {

@@ -34,6 +34,8 @@ public:
     const PanelType &type() const;
     // The screen above the device's own state: the panel's, or "PEstatQuelta" alone.
     QString shownScreen() const { return type().screen; }
+    // The "Bidi" menu item (the telecontrol settings) is offered for the Aguilera panels only.
+    bool bidiOffered() const { return isAguilera(type().family); }
     // The panel link is up and the screen shows live data, not a cloud snapshot.
     bool live() const;
     void setCloudSnapshot(bool snapshot);
