@@ -468,7 +468,7 @@ private slots:
     void unreadableTemplateChangesNothing()
     {
         Fixture f;
-        QSignalSpy shown(f.templates.get(), &Templates::resultTextChanged);
+        QSignalSpy shown(&f.shell.context().views(), &ViewState::resultTextChanged);
         const TemplateResult result =
             f.templates->MIIImportarPlantillaClick(chosen(QStringLiteral("/nonexistent/dir/t.pla")));
         QCOMPARE(result.status, TemplateStatus::Unreadable);

@@ -321,6 +321,34 @@ private slots:
         QCOMPARE(h.find<QAction>(QStringLiteral("LanguageSpanish"))->isChecked(), !module);
     }
 
+    // A loaded template is named in the result strip until the installer enters programming or
+    // opens the status screen.
+    void resultStripEmptiesOnProgrammingAndStatus_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("programming") << "BBProg";
+        QTest::newRow("status") << "BBLlegirEstat";
+    }
+
+    void resultStripEmptiesOnProgrammingAndStatus()
+    {
+        QFETCH(QString, button);
+        Harness h;
+        const QString path = h.dir.filePath(QStringLiteral("t.pla"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("PLANTILLA COMPLETA\r\n1590=Estandar {x}\r\n103=Instalador {x}\r\n");
+        file.close();
+        QVERIFY(h.shell.programming().templates().MIIImportarPlantillaClick([&path] { return path; }).ok());
+        auto *strip = h.find<QLabel>(QStringLiteral("PRes"));
+        QCOMPARE(strip->text(), QStringLiteral("Plantilla  ") + path);
+        QVERIFY(!strip->isHidden());
+
+        h.find<QToolButton>(button)->click();
+        QVERIFY(strip->isHidden());
+        QCOMPARE(h.shell.context().views().resultText(), QString());
+    }
+
     void cerrarSesionForgetsTheCredentialsAndCloses()
     {
         Harness h;

@@ -1,7 +1,8 @@
 #include "ui/mainwindow/TFPrincipalQueltaES.h"
 
+#include "RemoteTransportStub.h"
 #include "WindowFixture.h"
-#include "SimulatedDevice.h"
+#include "WindowOnDevice.h"
 #include "core/session/Shell.h"
 #include "ui/status/GaugeView.h"
 #include "ui/status/StatusBarPanel.h"
@@ -12,14 +13,13 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QScrollBar>
-#include <QTemporaryDir>
+#include <QSignalSpy>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QToolButton>
 #include <QtTest>
 
 using namespace quelta;
-using quelta::ui::TFPrincipalQueltaES;
 
 namespace {
 
@@ -256,27 +256,60 @@ private slots:
     // frame paints the box red.
     void clickingAnOutputTogglesItOnTheDevice()
     {
-        test::SimulatedDevice device;
-        QVERIFY(device.start());
-        QTemporaryDir dir;
-        test::ScriptedPrompter prompter;
-        test::FakeInternet internet;
-        Shell shell(prompter, internet,
-                    std::make_unique<QSettings>(dir.filePath(QStringLiteral("s.ini")), QSettings::IniFormat),
-                    dir.filePath(QStringLiteral("quelta")));
-        shell.setPortForThisRun(device.portPath());
-        shell.device().supervisor().setTimeDivisor(10);
-        TFPrincipalQueltaES window(shell);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-
-        auto *output = window.findChild<QLabel *>(QStringLiteral("ES1"));
+        test::WindowOnDevice w;
+        QVERIFY(w.open());
+        auto *output = w.find<QLabel>(QStringLiteral("ES1"));
         QTRY_VERIFY_WITH_TIMEOUT(output->isVisible() && background(output) == kGreen, 8000);
-        prompter.answers = {DialogResult::Yes};
+        w.prompter.answers = {DialogResult::Yes};
         QTest::mouseClick(output, Qt::LeftButton);
-        QVERIFY(!prompter.asked.isEmpty());
-        QVERIFY(prompter.asked.last().message.contains(QStringLiteral(" Se cambiará el estado de la salida ")));
+        QVERIFY(!w.prompter.asked.isEmpty());
+        QVERIFY(w.prompter.asked.last().message.contains(QStringLiteral(" Se cambiará el estado de la salida ")));
         QTRY_COMPARE_WITH_TIMEOUT(background(output), kRed, 5000);
+    }
+
+    void deviceCommandsSendTheirCommand_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("local");
+        QTest::addColumn<QString>("remote");
+        QTest::addColumn<QString>("event");
+        QTest::newRow("Reset") << "BBReset" << "\rqz+rst\r" << "qz+rst" << "8100: ";
+        QTest::newRow("Envío a la CRA") << "BBCRA" << "\rqz+cra\r" << "qz+cra" << "8210: ";
+    }
+
+    // A device command appears with the device's identity, wearing its glyph. A click sends its
+    // one command, which the device answers with its event; remotely it is published unframed on
+    // the configuration topic.
+    void deviceCommandsSendTheirCommand()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, local);
+        QFETCH(QString, remote);
+        QFETCH(QString, event);
+        test::WindowOnDevice w;
+        QVERIFY(w.open());
+        auto *command = w.find<QToolButton>(button);
+        QTRY_VERIFY_WITH_TIMEOUT(command->isVisible(), 8000);
+        QVERIFY(!command->icon().isNull());
+
+        // Every code in the log: the test report's event is one of those a filtered log hides.
+        w.shell->screens().eventLog().BTotClick();
+        QStringList events;
+        connect(&w.shell->screens().eventLog(), &DeviceEventLog::lineAdded, this,
+                [&events](const LogLine &line) { events << line.text; });
+        CommandChannel &channel = w.shell->device().channel();
+        QSignalSpy sent(&channel, &CommandChannel::sent);
+        QTest::mouseClick(command, Qt::LeftButton);
+        QCOMPARE(sent.size(), 1);
+        QCOMPARE(sent.first().first().toString(), local);
+        QTRY_VERIFY_WITH_TIMEOUT(!events.filter(event).isEmpty(), 5000);
+
+        test::RemoteTransportStub publisher;
+        channel.activate(publisher);
+        QTest::mouseClick(command, Qt::LeftButton);
+        channel.activate(channel.serial());
+        QCOMPARE(publisher.payloads(), QStringList{remote});
+        QCOMPARE(publisher.published.first().topic, RemoteTopic::Cfg);
     }
 };
 

@@ -1,8 +1,6 @@
 #include "ui/mainwindow/TFPrincipalQueltaES.h"
 
-#include "FakeInternet.h"
-#include "ScriptedPrompter.h"
-#include "SimulatedDevice.h"
+#include "WindowOnDevice.h"
 #include "core/session/Shell.h"
 #include "ui/pages/GridView.h"
 
@@ -16,42 +14,9 @@
 #include <QtTest>
 
 using namespace quelta;
-using quelta::ui::TFPrincipalQueltaES;
+using quelta::test::WindowOnDevice;
 
 namespace {
-
-// The window on a simulated device, supervision ten times faster than on a real link.
-struct WindowOnDevice
-{
-    test::SimulatedDevice device;
-    QTemporaryDir dir;
-    test::ScriptedPrompter prompter;
-    test::FakeInternet internet;
-    std::unique_ptr<Shell> shell;
-    std::unique_ptr<TFPrincipalQueltaES> window;
-
-    bool open(const QStringList &deviceOptions = {})
-    {
-        if (!device.start(deviceOptions))
-            return false;
-        shell = std::make_unique<Shell>(prompter, internet,
-                                        std::make_unique<QSettings>(dir.filePath(QStringLiteral("s.ini")), QSettings::IniFormat),
-                                        dir.filePath(QStringLiteral("quelta")));
-        shell->setPortForThisRun(device.portPath());
-        shell->device().supervisor().setTimeDivisor(10);
-        window = std::make_unique<TFPrincipalQueltaES>(*shell);
-        window->show();
-        return QTest::qWaitForWindowExposed(window.get());
-    }
-
-    template <typename T = QWidget>
-    T *find(const QString &name) const
-    {
-        return window->findChild<T *>(name);
-    }
-
-    QString linkState() const { return find<QLabel>(QStringLiteral("SBEstatPanel0"))->text(); }
-};
 
 // A device that wants an access code before anything can be programmed.
 QString lockedDeviceConfig(const QTemporaryDir &dir, const QString &code)

@@ -22,4 +22,12 @@ void ViewState::setPanelmostrat(View view)
     emit panelmostratChanged(view);
 }
 
+void ViewState::setResultText(const QString &text)
+{
+    if (text == resultText_)
+        return;
+    resultText_ = text;
+    emit resultTextChanged(text);
+}
+
 } // namespace quelta

@@ -17,11 +17,18 @@ public:
     void setPanelmostrat(View view);
     bool isShown(View view) const { return panelmostrat_ == view; }
 
+    // The result strip PRes: what the last template, search or list produced; empty, the strip
+    // is sent back. Entering programming and opening the status screen empty it.
+    QString resultText() const { return resultText_; }
+    void setResultText(const QString &text);
+
 signals:
     void panelmostratChanged(quelta::View view);
+    void resultTextChanged(const QString &text);
 
 private:
     View panelmostrat_ = View::Estat;
+    QString resultText_;
 };
 
 } // namespace quelta

@@ -296,6 +296,7 @@ void LinkSupervisor::BBLlegirEstatClick()
 void LinkSupervisor::showStatusScreen()
 {
     emit statusScreenShown(state_ == SessionState::Connected);
+    views_.setResultText(QString());
     statusBar_.setPanel(1, QString());
     statusBar_.hideProgress();
     activity_.setRunning(false);

@@ -53,7 +53,7 @@ public:
 
     void TimerCircuitTimer();
     void TimerLedsTimer();
-    // The status view: brings it forward and restarts the status stream.
+    // The status view: brings it forward, empties the result strip and restarts the status stream.
     void BBLlegirEstatClick();
     // No port named, or a write failed: the device counts as not answering.
     void portWriteFailed();

@@ -247,7 +247,7 @@ void Templates::showProgrammingView()
     views_.setPanelmostrat(View::Programacio);
     model_.setVisiblePanelPage(panelPageFor(link_.central));
     emit programmingViewRequested();
-    emit resultTextChanged(QString());
+    views_.setResultText(QString());
 }
 
 TemplateResult Templates::save(const QString &path, TemplateScope scope)
@@ -372,7 +372,7 @@ TemplateResult Templates::MIIImportarPlantillaClick(const PathChooser &choosePat
     }
     views_.setPanelmostrat(View::Programacio);
     emit programmingViewRequested();
-    emit resultTextChanged(tr("Plantilla") + QStringLiteral("  ") + path);
+    views_.setResultText(tr("Plantilla") + QStringLiteral("  ") + path);
     prompter_.ElMeuMessageDlg(
         dialog::information(dialog::confirmacio(), path + QStringLiteral("\r\n\r\n") + tr("    Plantilla cargada    ")));
     return result;

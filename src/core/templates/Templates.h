@@ -88,8 +88,6 @@ public:
 signals:
     // The window brings the programming view forward.
     void programmingViewRequested();
-    // The result strip PRes shows this text (empty: emptied and sent back).
-    void resultTextChanged(const QString &text);
 
 private:
     void showProgrammingView();

@@ -5,6 +5,7 @@
 #include "ui/mainwindow/ClickGesture.h"
 #include "ui/mainwindow/StatusLamp.h"
 #include "ui/pages/ProgrammingView.h"
+#include "ui/panels/PanelScreensView.h"
 #include "ui/status/LampPainter.h"
 #include "ui/status/ServiceGestures.h"
 #include "ui/status/StatusBarPanel.h"
@@ -37,6 +38,9 @@ namespace {
 constexpr int kHintPauseMs = 250;
 constexpr int kHintDurationMs = 10000;
 constexpr QSize kBarButtonSize(84, 52);
+// The smallest screen the tool is used on, 1280 by 800, holds the window with its frame and a
+// taskbar.
+constexpr QSize kMinimumSize(1200, 700);
 
 // The application's hint pause; Qt reads it from the style of the hovered widget.
 class HintStyle : public QProxyStyle
@@ -114,7 +118,8 @@ TFPrincipalQueltaES::TFPrincipalQueltaES(Shell &shell, QWidget *parent)
 void TFPrincipalQueltaES::buildWidgets()
 {
     setObjectName(QStringLiteral("TFPrincipalQueltaES"));
-    resize(1200, 780);
+    resize(1240, 740); // leaves a 1280 x 800 screen room for the title bar and the desktop's panels
+    setMinimumSize(kMinimumSize);
 
     auto *central = new QWidget(this);
     auto *right = new QVBoxLayout;
@@ -246,18 +251,25 @@ QWidget *TFPrincipalQueltaES::buildViews()
     PEstatCaption_->setFont(captionFont);
     deviceStatusPanels_ = new StatusView(screens_, PEstat_);
     deviceStatusPanels_->setObjectName(QStringLiteral("deviceStatusPanels"));
+    // The fire panel's screen goes above the device's event log.
+    if (auto *place = deviceStatusPanels_->findChild<QBoxLayout *>(QStringLiteral("panelScreensPlace")))
+        place->addWidget(new PanelScreensView(shell_.panels()));
     auto *estat = new QVBoxLayout(PEstat_);
     estat->setContentsMargins(0, 0, 0, 0);
     estat->addWidget(PEstatCaption_);
     estat->addWidget(deviceStatusPanels_, 1);
-    estat->addWidget(buildAccessCodePrompt(), 0, Qt::AlignCenter);
+    buildAccessCodePrompt();
+    PEstat_->installEventFilter(this);
     return views_;
 }
 
-QWidget *TFPrincipalQueltaES::buildAccessCodePrompt()
+// The prompt lies over the status view rather than in its layout, so that it never takes the
+// view's height nor is squeezed by it.
+void TFPrincipalQueltaES::buildAccessCodePrompt()
 {
     auto *frame = new QFrame(PEstat_);
     frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    frame->setAutoFillBackground(true);
     PBloqueig_ = frame;
     PBloqueig_->setObjectName(QStringLiteral("PBloqueig"));
     PBloqueig_->setFixedWidth(460);
@@ -293,11 +305,19 @@ QWidget *TFPrincipalQueltaES::buildAccessCodePrompt()
     layout->addWidget(ECodiDesbloqueig_, 0, Qt::AlignCenter);
     layout->addLayout(buttons);
     PBloqueig_->hide();
-    return PBloqueig_;
 }
 
-// The panels are fixed-width labels side by side from the left edge of one strip; the lamps and
-// the progress bar lie over them at places computed from those widths.
+// In the middle of the status view, as tall as its wrapped text needs.
+void TFPrincipalQueltaES::placeAccessCodePrompt()
+{
+    QRect area(QPoint(), QSize(PBloqueig_->width(), PBloqueig_->heightForWidth(PBloqueig_->width())));
+    area.moveCenter(PEstat_->rect().center());
+    PBloqueig_->setGeometry(area);
+}
+
+// The panels are labels side by side from the left edge of one strip; the lamps and the progress
+// bar lie over them at places computed from the widths of panels 0 and 1, which stay fixed. Panel
+// 2 takes the rest of the strip, so that a fire panel's name is never cut.
 void TFPrincipalQueltaES::buildStatusBar()
 {
     SBEstat_ = new QStatusBar(this);
@@ -312,12 +332,14 @@ void TFPrincipalQueltaES::buildStatusBar()
     for (std::size_t i = 0; i < statusPanels_.size(); ++i) {
         auto *panel = new StatusBarPanel(strip);
         panel->setObjectName(QStringLiteral("SBEstatPanel%1").arg(i));
-        panel->setFixedWidth(kPanelWidths.at(i));
         panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         row->addWidget(panel);
         statusPanels_.at(i) = panel;
     }
-    row->addStretch(1);
+    statusPanels_[0]->setFixedWidth(kPanelWidths[0]);
+    statusPanels_[1]->setFixedWidth(kPanelWidths[1]);
+    statusPanels_[2]->setMinimumWidth(kPanelWidths[2]);
+    row->setStretch(2, 1);
     // Panel 2's picture and text start clear of the fire-panel lamps at its left.
     statusPanels_[2]->setIndent(StatusLamp::kSize + 30);
     SBEstat_->addWidget(strip, 1);
@@ -482,7 +504,7 @@ void TFPrincipalQueltaES::connectShell()
     connect(&shell_, &Shell::languageChanged, this, &TFPrincipalQueltaES::checkLanguageItem);
     connect(&device_, &DeviceSession::localLinkSelected, this, &TFPrincipalQueltaES::showLocalLink);
     connect(&programming_, &Programming::programmingViewShown, this, [this] { bringToFront(View::Programacio); });
-    connect(&programming_.templates(), &Templates::resultTextChanged, this, &TFPrincipalQueltaES::showResult);
+    connect(&context_.views(), &ViewState::resultTextChanged, this, &TFPrincipalQueltaES::showResult);
     connect(&shell_.commands(), &CommandAvailability::changed, this, &TFPrincipalQueltaES::paintCommands);
     paintCommands(shell_.commands().controls());
 
@@ -615,6 +637,7 @@ void TFPrincipalQueltaES::showAccessCodePrompt()
 {
     views_->setCurrentWidget(PEstat_);
     ECodiDesbloqueig_->clear();
+    placeAccessCodePrompt();
     PBloqueig_->show();
     PBloqueig_->raise();
     ECodiDesbloqueig_->setFocus();
@@ -695,6 +718,8 @@ bool TFPrincipalQueltaES::eventFilter(QObject *watched, QEvent *event)
     // Opening the port list shows the ports present now.
     if (watched == CCBPort_ && event->type() == QEvent::MouseButtonPress)
         refreshPortList();
+    if (watched == PEstat_ && event->type() == QEvent::Resize)
+        placeAccessCodePrompt();
     if (watched == PBotons_ && event->type() == QEvent::MouseButtonPress && device_.link().circuittrobat) {
         const auto *press = static_cast<QMouseEvent *>(event);
         if (!PBotons_->childAt(press->position().toPoint()))
@@ -750,7 +775,7 @@ void TFPrincipalQueltaES::MIIImportarPlantillaClick()
     });
 }
 
-// The result strip names the loaded template; empty, it goes away.
+// The result strip shows what the core last produced (a loaded template); empty, it goes away.
 void TFPrincipalQueltaES::showResult(const QString &text)
 {
     PRes_->setText(text);

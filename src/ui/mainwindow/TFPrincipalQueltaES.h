@@ -80,7 +80,8 @@ private:
     QWidget *buildButtonBar();
     QWidget *buildLinkStrip();
     QWidget *buildViews();
-    QWidget *buildAccessCodePrompt();
+    void buildAccessCodePrompt();
+    void placeAccessCodePrompt();
     void buildStatusBar();
     void buildMenus();
     void buildLanguageMenu(QMenu *menu);

@@ -1,6 +1,7 @@
 #include "ui/pages/PageBuilder.h"
 
 #include "core/model/ConfigurationModel.h"
+#include "core/model/InputRules.h"
 #include "ui/editors/GridEditor.h"
 #include "ui/pages/Captions.h"
 #include "ui/pages/GridView.h"
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -41,6 +43,21 @@ QListWidget *checkList(QWidget *parent)
     }
     list->setFixedHeight(list->sizeHintForRow(0) + 2 * (list->spacing() + list->frameWidth()));
     return list;
+}
+
+// An edit of a few characters is as wide as the widest of them need, and leaves the rest of its
+// line to the fields that hold longer texts. False for any other field.
+bool keepToItsLength(QWidget &field)
+{
+    constexpr int kFewCharacters = 6;
+    auto *edit = qobject_cast<QLineEdit *>(&field);
+    const EditRule *rule = edit ? editRule(edit->objectName()) : nullptr;
+    if (!rule || rule->maxLength > kFewCharacters)
+        return false;
+    const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
+    const int text = edit->fontMetrics().horizontalAdvance(QString(rule->maxLength, u'W'));
+    edit->setFixedWidth(text + 2 * (frame + 2) + 2); // the edit's own margin is 2 px a side, and the cursor
+    return true;
 }
 
 QLabel *titleLine(QWidget *parent)
@@ -142,8 +159,10 @@ QWidget *PageBuilder::buildGroup(const Group &group, QWidget *parent)
             captions_.add([label](const QString &text) { label->setText(text); }, control.caption);
             fields->addWidget(label, row, column);
         }
-        fields->addWidget(buildField(*binding, control, box), row, column + 1);
-        fields->setColumnStretch(column + 1, 1);
+        QWidget *field = buildField(*binding, control, box);
+        fields->addWidget(field, row, column + 1);
+        if (!keepToItsLength(*field))
+            fields->setColumnStretch(column + 1, 1);
         ++placed;
     }
     if (!fillsHeight(*box))

@@ -37,7 +37,7 @@ const std::array<Panel, kProgPageCount> &pages()
 {
     static const std::array<Panel, kProgPageCount> panels{{
         {pagePanelName(ProgPage::ConfigHard), nullptr,
-         {{T("Identificación"), 0, 0, 2, 1, 1,
+         {{T("Identificación"), 0, 0, 1, 1, 1,
            {{"EProgEmpresa", T("Empresa")},
             {"EProgInstal", T("Instalador")},
             {"EProgRef", T("Referencia")},
@@ -54,7 +54,8 @@ const std::array<Panel, kProgPageCount> &pages()
             {"EConfigADSLGateway", T("Puerta de enlace")},
             {"EConfigADSLDNS", T("DNS primario")},
             {"EConfigADSLDNS2", T("DNS secundario")}}},
-          {T("Equipo"), 1, 1, 1, 1, 1, {{"CBHora", T("Zona horaria"), "LFranjaHoraria"}, {"CLBPartsActives", T("Partes activas")}}},
+          // The whole width, for the longest zone names.
+          {T("Equipo"), 1, 0, 1, 2, 1, {{"CBHora", T("Zona horaria"), "LFranjaHoraria"}, {"CLBPartsActives", T("Partes activas")}}},
           {T("Operadores"), 2, 0, 1, 2, 1, {{"SGOperadores"}}}}},
         {pagePanelName(ProgPage::ConfigSoft), nullptr,
          {{T("Correo electrónico"), 0, 0, 1, 1, 1,
@@ -87,7 +88,8 @@ const std::array<Panel, kProgPageCount> &pages()
         {pagePanelName(ProgPage::CentralBC600), T("CENTRAL DE INCENDIOS BC600/216"),
          {{kLink, 0, 0, 1, 1, 2, {{"EBaudsBC600", kBauds}, {"EImportarFitxerBC600", kEventFile}}},
           {T("Aplicación"), 0, 1, 1, 1, 1, {{"SGBCApp"}}},
-          {kPanelMessages, 1, 0, 1, 2, 1, {{"SGCentralBC600"}}}}},
+          {kPanelMessages, 1, 0, 1, 2, 1, {{"SGCentralBC600"}}}},
+         {2, 1}},
         {pagePanelName(ProgPage::Industrial), T("EQUIPO INDUSTRIAL"), {{T("Equipo"), 0, 0, 1, 1, 1, {{"SGEquipIndus"}}}}},
         {pagePanelName(ProgPage::Portes), T("CONTROL DE ACCESOS"),
          {doorButton(0, 0, T("Botón 1"), "EAliesB1", "ETActivantB1", "ETActivatB1", "ETDesactivantB1", "SGBoto1"),

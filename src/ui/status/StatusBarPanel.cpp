@@ -30,21 +30,29 @@ void StatusBarPanel::setLook(const StatusBarPanelLook &look)
     update();
 }
 
+QPoint StatusBarPanel::origin() const
+{
+    return contentsRect().topLeft() + QPoint(std::max(indent(), 0), 0);
+}
+
+QRect StatusBarPanel::textRect() const
+{
+    const QRect inside = contentsRect();
+    const int textLeft = origin().x() + kPictureWidth + kTextGap;
+    return {textLeft, inside.top(), inside.right() + 1 - textLeft, inside.height()};
+}
+
 void StatusBarPanel::paintEvent(QPaintEvent *event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);
-    const QRect inside = contentsRect();
-    painter.fillRect(inside, background_);
-    const QPoint origin = inside.topLeft() + QPoint(std::max(indent(), 0), 0);
+    painter.fillRect(contentsRect(), background_);
     const QPixmap pixmap = imageListPicture(picture_, kPictureWidth);
     if (!pixmap.isNull())
-        painter.drawPixmap(origin + kPictureAt, pixmap);
-    const int textLeft = origin.x() + kPictureWidth + kTextGap;
+        painter.drawPixmap(origin() + kPictureAt, pixmap);
     painter.setFont(font());
     painter.setPen(Qt::black);
-    painter.drawText(QRect(textLeft, inside.top(), inside.right() - textLeft, inside.height()),
-                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, drawnText_);
+    painter.drawText(textRect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, drawnText_);
 }
 
 } // namespace quelta::ui

@@ -27,11 +27,16 @@ public:
     QColor background() const { return background_; }
     int picture() const { return picture_; }
     QString drawnText() const { return drawnText_; }
+    // Where the text is drawn: after the indent, the picture and the gap, to the panel's end.
+    QRect textRect() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // The picture's corner, moved right by the indent.
+    QPoint origin() const;
+
     QColor background_;
     int picture_ = -1;
     QString drawnText_;

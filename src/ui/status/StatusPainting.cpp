@@ -1,5 +1,6 @@
 #include "ui/status/StatusPainting.h"
 
+#include "core/status/StatusScreen.h"
 #include "ui/pages/Colours.h"
 
 #include <QApplication>
@@ -69,6 +70,36 @@ void drawPause(QPainter &p, int s)
     p.setBrush(QColor(200, 0, 0));
     p.drawRect(QRectF(s * 0.22, s * 0.15, s * 0.2, s * 0.7));
     p.drawRect(QRectF(s * 0.58, s * 0.15, s * 0.2, s * 0.7));
+}
+
+// A restart: an almost closed circle with the arrow head at its open end.
+void drawRestart(QPainter &p, int s)
+{
+    const QColor green(0, 128, 0);
+    p.setPen(QPen(green, qMax(2, s / 8), Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    const QRectF circle(s * 0.18, s * 0.18, s * 0.64, s * 0.64);
+    p.drawArc(circle, 100 * 16, 300 * 16);
+    p.setPen(Qt::NoPen);
+    p.setBrush(green);
+    p.drawPolygon(QPolygonF({QPointF(s * 0.38, s * 0.02), QPointF(s * 0.62, s * 0.18), QPointF(s * 0.38, s * 0.34)}));
+}
+
+// A report to the receiving centre: a mast sending waves.
+void drawTransmit(QPainter &p, int s)
+{
+    const QColor blue(0, 102, 204);
+    p.setPen(QPen(blue, qMax(2, s / 10), Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawLine(QPointF(s * 0.5, s * 0.45), QPointF(s * 0.3, s * 0.95));
+    p.drawLine(QPointF(s * 0.5, s * 0.45), QPointF(s * 0.7, s * 0.95));
+    for (const double r : {0.18, 0.34}) {
+        const QRectF wave(s * (0.5 - r), s * (0.4 - r), s * 2 * r, s * 2 * r);
+        p.drawArc(wave, 30 * 16, 120 * 16);
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(200, 0, 0));
+    p.drawEllipse(QPointF(s * 0.5, s * 0.42), s * 0.08, s * 0.08);
 }
 
 void drawDoor(QPainter &p, bool open, const QColor &frame)
@@ -142,6 +173,8 @@ QPixmap imageListPicture(int index, int size)
     case 13: drawFollow(p, size); break;
     case 19: drawPlug(p, size, QColor(0, 160, 0), true); break;
     case 20: drawPlug(p, size, QColor(128, 128, 128), false); break;
+    case StatusScreen::kResetGlyph: drawRestart(p, size); break;
+    case StatusScreen::kCraGlyph: drawTransmit(p, size); break;
     default: return {};
     }
     return pixmap;

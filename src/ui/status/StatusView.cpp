@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QTextEdit>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace quelta::ui {
@@ -20,6 +21,7 @@ namespace {
 constexpr int kInputColumns = 4;
 constexpr QSize kBoxSize(104, 24);
 constexpr int kLinkBoxHeight = 22;
+constexpr QSize kCommandIcon(16, 16);
 const QColor kLiveBlue(125, 184, 255);
 
 void setBold(QWidget &widget, bool bold)
@@ -80,11 +82,8 @@ QWidget *StatusView::buildLeftColumn()
     PEstatES_->setObjectName(QStringLiteral("PEstatES"));
     paintPanel(*PEstatES_, kLiveBlue, palette().color(QPalette::WindowText));
 
-    auto *identity = new QHBoxLayout;
     textBoxes_[0] = textBox("REEmpresa", 3);
     textBoxes_[1] = textBox("REEmpresa2", 3);
-    identity->addWidget(textBoxes_[0], 5);
-    identity->addWidget(textBoxes_[1], 4);
 
     linkBoxes_[0] = linkBox("REGPRS");
     linkBoxes_[1] = linkBox("READSL");
@@ -101,7 +100,13 @@ QWidget *StatusView::buildLeftColumn()
     auto *column = new QVBoxLayout(PEstatES_);
     column->setContentsMargins(6, 6, 6, 6);
     column->setSpacing(4);
-    column->addLayout(identity);
+    // The company's box above the identifier's, so that a long name and the sixteen-digit
+    // identifier both show; the device commands sit beside the identifier.
+    auto *device = new QHBoxLayout;
+    device->addWidget(textBoxes_[1], 1);
+    device->addWidget(buildCommands());
+    column->addWidget(textBoxes_[0]);
+    column->addLayout(device);
     column->addWidget(buildActivities());
     for (QLabel *box : linkBoxes_)
         column->addWidget(box);
@@ -195,6 +200,35 @@ QWidget *StatusView::buildGauges()
     return gauges;
 }
 
+QWidget *StatusView::buildCommands()
+{
+    auto *commands = new QWidget(PEstatES_);
+    BBReset_ = commandButton("BBReset", StatusScreen::kResetGlyph, &StatusScreens::BBResetClick);
+    BBCRA_ = commandButton("BBCRA", StatusScreen::kCraGlyph, &StatusScreens::BBCRAClick);
+    auto *layout = new QVBoxLayout(commands);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(BBReset_);
+    layout->addWidget(BBCRA_);
+    return commands;
+}
+
+// A device command wears its glyph beside its caption; the commands are equally wide, and their
+// place stays while they are hidden.
+QToolButton *StatusView::commandButton(const char *name, int glyph, void (StatusScreens::*command)())
+{
+    auto *button = new QToolButton(PEstatES_);
+    button->setObjectName(QLatin1String(name));
+    button->setIcon(imageListPicture(glyph, kCommandIcon.width()));
+    button->setIconSize(kCommandIcon);
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    QSizePolicy keepSpace(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    keepSpace.setRetainSizeWhenHidden(true);
+    button->setSizePolicy(keepSpace);
+    connect(button, &QToolButton::clicked, &screens_, command);
+    return button;
+}
+
 QWidget *StatusView::buildRightColumn()
 {
     PEstatES2_ = new QFrame(this);
@@ -206,6 +240,10 @@ QWidget *StatusView::buildRightColumn()
     auto *column = new QVBoxLayout(PEstatES2_);
     column->setContentsMargins(4, 4, 4, 4);
     column->addWidget(doors_);
+    // The fire panel's screen sits where the doors do; the window puts it in this place.
+    auto *panelPlace = new QVBoxLayout;
+    panelPlace->setObjectName(QStringLiteral("panelScreensPlace"));
+    column->addLayout(panelPlace);
     column->addWidget(eventLog_, 1);
     return PEstatES2_;
 }
@@ -268,6 +306,8 @@ void StatusView::retranslate()
     LTamper_->setText(tr("Tamper"));
     LAlim_->setText(tr("Alimentación"));
     REInterCentral_->setText(tr("ERROR INTERFACE"));
+    BBReset_->setText(tr("Reset"));
+    BBCRA_->setText(tr("Envío a la CRA"));
     eventLog_->retranslate();
 }
 
@@ -362,6 +402,9 @@ void StatusView::showLabels()
     for (QLabel *label : {LEntrades_, LSortides_, LTamper_, LAlim_})
         setTextColour(*label, io);
     REInterCentral_->setVisible(screen.REInterCentralVisible());
+    // The commands come with the device's identity.
+    BBReset_->setVisible(screen.commandGlyphsShown());
+    BBCRA_->setVisible(screen.commandGlyphsShown());
 }
 
 // A door controller shows its doors over the event log; the other panel screens come later.

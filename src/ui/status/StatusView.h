@@ -6,6 +6,7 @@
 
 class QLabel;
 class QTextEdit;
+class QToolButton;
 
 namespace quelta {
 class StatusScreens;
@@ -20,10 +21,11 @@ class DoorsView;
 class EventLogView;
 class GaugeView;
 
-// The device's status screen: on the left PEstatES with the identity texts, the input and output
-// boxes and their covers, the link boxes, the GSM text and the gauges; on the right PEstatES2
-// with the doors screen of a door controller over PEstatQuelta and its event log. It paints what
-// the core's StatusScreen holds; a click on an output box asks the core to toggle that output.
+// The device's status screen: on the left PEstatES with the identity texts and beside them the
+// device commands "Reset" and "Envío a la CRA", the input and output boxes and their covers, the
+// link boxes, the GSM text and the gauges; on the right PEstatES2 with the doors screen of a door
+// controller over PEstatQuelta and its event log. It paints what the core's StatusScreen holds; a
+// click on an output box or a command asks the core to act.
 class StatusView : public QWidget
 {
     Q_OBJECT
@@ -38,6 +40,8 @@ private:
     QWidget *buildLeftColumn();
     QWidget *buildActivities();
     QWidget *buildGauges();
+    QWidget *buildCommands();
+    QToolButton *commandButton(const char *name, int glyph, void (StatusScreens::*command)());
     QWidget *buildRightColumn();
     QTextEdit *textBox(const char *name, int lines);
     QLabel *linkBox(const char *name);
@@ -74,6 +78,8 @@ private:
     GaugeView *tamper_ = nullptr;
     GaugeView *power_ = nullptr;
     QLabel *REInterCentral_ = nullptr;
+    QToolButton *BBReset_ = nullptr;
+    QToolButton *BBCRA_ = nullptr;
     DoorsView *doors_ = nullptr;
     EventLogView *eventLog_ = nullptr;
 };
