@@ -507,6 +507,11 @@ void TFPrincipalQueltaES::connectShell()
     connect(&context_.views(), &ViewState::resultTextChanged, this, &TFPrincipalQueltaES::showResult);
     connect(&shell_.commands(), &CommandAvailability::changed, this, &TFPrincipalQueltaES::paintCommands);
     paintCommands(shell_.commands().controls());
+    // The telecontrol settings concern the Aguilera panels only.
+    connect(&shell_.panels(), &PanelScreens::screenChanged, this, [this] {
+        if (auto *bidi = findChild<QAction *>(QStringLiteral("MIBidi")))
+            bidi->setVisible(shell_.panels().bidiOffered());
+    });
 
     const StatusBar &bar = context_.statusBar();
     connect(&bar, &StatusBar::panelChanged, this, &TFPrincipalQueltaES::showStatusPanel);

@@ -5,6 +5,7 @@
 #include "ui/editors/EditRules.h"
 #include "ui/pages/FieldBinder.h"
 #include "ui/pages/GridView.h"
+#include "ui/pages/GridFileButtons.h"
 #include "ui/pages/PageBuilder.h"
 #include "ui/pages/PageControl.h"
 #include "ui/pages/UserPage.h"
@@ -94,6 +95,7 @@ void ProgrammingView::buildPages()
                       pageCaption(page));
     }
     grids_ = builder.grids();
+    new GridFileButtons(programming_, captions_, *PCProgramacio_);
     uranoTitle_ = findChild<QLabel *>(PageBuilder::titleName(pagePanel(ProgPage::CentralUrano)));
 }
 

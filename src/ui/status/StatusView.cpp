@@ -95,7 +95,6 @@ QWidget *StatusView::buildLeftColumn()
     REInterCentral_->setAlignment(Qt::AlignCenter);
     REInterCentral_->setFixedHeight(kLinkBoxHeight);
     setBold(*REInterCentral_, true);
-    paintPanel(*REInterCentral_, Qt::red, Qt::white);
 
     auto *column = new QVBoxLayout(PEstatES_);
     column->setContentsMargins(6, 6, 6, 6);
@@ -305,7 +304,7 @@ void StatusView::retranslate()
     LSortides_->setText(tr("SALIDAS"));
     LTamper_->setText(tr("Tamper"));
     LAlim_->setText(tr("Alimentación"));
-    REInterCentral_->setText(tr("ERROR INTERFACE"));
+    showLabels();
     BBReset_->setText(tr("Reset"));
     BBCRA_->setText(tr("Envío a la CRA"));
     eventLog_->retranslate();
@@ -402,6 +401,10 @@ void StatusView::showLabels()
     for (QLabel *label : {LEntrades_, LSortides_, LTamper_, LAlim_})
         setTextColour(*label, io);
     REInterCentral_->setVisible(screen.REInterCentralVisible());
+    const bool interfaceError = screen.REInterCentralError();
+    REInterCentral_->setText(interfaceError ? tr("ERROR INTERFACE") : tr("INTERFACE OK"));
+    paintPanel(*REInterCentral_, interfaceError ? Qt::red : QColor(Qt::green),
+               palette().color(interfaceError ? QPalette::Window : QPalette::WindowText));
     // The commands come with the device's identity.
     BBReset_->setVisible(screen.commandGlyphsShown());
     BBCRA_->setVisible(screen.commandGlyphsShown());
