@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Sets up what is missing, builds, and starts the Quelta programming tool.
-#   ./run.sh               the tool, connected to a simulated device (quelta-devsim)
-#   ./run.sh --port NAME   the tool on a real device's serial port (COM3, /dev/ttyUSB0...)
+#   ./run.sh                 the tool, connected to a simulated device (quelta-devsim) beside a
+#                            BC600 fire panel
+#   ./run.sh --device NAME   the same with another simulated device of tools/devsim/configs
+#                            (aesa, aec5, cofem, urano, syncro, id3000, standard...)
+#   ./run.sh --port NAME     the tool on a real device's serial port (COM3, /dev/ttyUSB0...)
 # Without a display it runs quelta-cli instead: the device's identity and its configuration.
 set -euo pipefail
 QUELTA_ROOT=$(cd "$(dirname "$0")" && pwd)
@@ -9,10 +12,16 @@ BUILD="$QUELTA_ROOT/build"
 source "$QUELTA_ROOT/scripts/deps.sh"
 
 port=""
-if [ "${1:-}" = "--port" ]; then
-    [ -n "${2:-}" ] || { echo "usage: ./run.sh [--port NAME]" >&2; exit 1; }
-    port=$2
-fi
+device=bc600
+case "${1:-}" in
+    --port | --device)
+        [ -n "${2:-}" ] || { echo "usage: ./run.sh [--port NAME | --device NAME]" >&2; exit 1; }
+        [ "$1" = --port ] && port=$2 || device=$2 ;;
+    "") ;;
+    *) echo "usage: ./run.sh [--port NAME | --device NAME]" >&2; exit 1 ;;
+esac
+config="$QUELTA_ROOT/tools/devsim/configs/$device.json"
+[ -n "$port" ] || [ -f "$config" ] || { echo "no simulated device $device in tools/devsim/configs" >&2; exit 1; }
 
 quelta_install_dependencies
 quelta_build "$BUILD"
@@ -20,11 +29,11 @@ quelta_build "$BUILD"
 if [ -z "$port" ]; then
     # No real device given: a simulated one on a pseudo-terminal, for as long as this script runs.
     port="$BUILD/devsim-port"
-    "$BUILD/tools/devsim/quelta-devsim" --link "$port" >/dev/null &
+    "$BUILD/tools/devsim/quelta-devsim" --config "$config" --link "$port" >/dev/null &
     devsim=$!
     trap 'kill "$devsim" 2>/dev/null || true' EXIT
     for _ in $(seq 50); do [ -e "$port" ] && break; sleep 0.1; done
-    echo "Simulated device on $port"
+    echo "Simulated device ($device) on $port"
 fi
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
