@@ -5,7 +5,8 @@
 #   ./run.sh --device NAME   the same with another simulated device of tools/devsim/configs
 #                            (aesa, aec5, cofem, urano, syncro, id3000, standard...)
 #   ./run.sh --port NAME     the tool on a real device's serial port (COM3, /dev/ttyUSB0...)
-# Without a display it runs quelta-cli instead: the device's identity and its configuration.
+# Without a display it runs quelta-cli instead: the device's identity, a status frame and its
+# configuration.
 set -euo pipefail
 QUELTA_ROOT=$(cd "$(dirname "$0")" && pwd)
 BUILD="$QUELTA_ROOT/build"
@@ -45,6 +46,8 @@ MSG
     cli="$BUILD/src/cli/quelta-cli"
     echo "\$ quelta-cli --port $port identify"
     "$cli" --port "$port" identify
+    echo "\$ quelta-cli --port $port status --json"
+    "$cli" --port "$port" status --json
     echo "\$ quelta-cli --port $port read"
     "$cli" --port "$port" read
     exit 0
