@@ -239,6 +239,18 @@ private slots:
         QCOMPARE(bc.display.control(QStringLiteral("PBC216Alarmes")).fill, colour::red);
     }
 
+    void cofemAEventsUnderTheirHeadings()
+    {
+        PanelFixture f(QStringLiteral("Cofem-A"));
+        f.states.Info_Central_CofemZafir(QStringLiteral("100000|04011A1B0203"));
+        QCOMPARE(f.display.lines(QStringLiteral("RECofemZafirPantalla")),
+                 (QStringList{"ALARMAS                                     TIPO:",
+                              "01>Bucle  001  Punto 026      humo",
+                              "AVERIAS                                      TIPO:",
+                              "02>Bucle  002  Punto 003      bucle abierto"}));
+        QCOMPARE(f.display.tag(QStringLiteral("SZafirLedAlarma")), 1);
+    }
+
     // Sections that are short, not hexadecimal or have extra fields change nothing they cannot read.
     void malformedStatesKeepTheScreen_data()
     {

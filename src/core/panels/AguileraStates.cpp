@@ -167,9 +167,10 @@ void PanelStates::resetAguilera()
 void PanelStates::Info_Central_AEC5(const QString &text)
 {
     const QStringList parts = text.split(QLatin1Char('|'));
-    const std::optional<int> polling = fields::hexValue(parts.value(0));
-    if (polling && link_.connex_Quelta_Agui == 2)
-        statusScreen_.setInterCentral((*polling & 0x20) != 0);
+    // A polling byte that cannot be read counts as 0: the interface is taken as fine.
+    const int polling = fields::hexValue(parts.value(0)).value_or(0);
+    if (link_.connex_Quelta_Agui == 2)
+        statusScreen_.setInterCentral((polling & 0x20) != 0);
     aeC5PanelState(parts.value(2));
     aeC5Zones(parts.value(3));
 }

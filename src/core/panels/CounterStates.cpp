@@ -62,11 +62,13 @@ void PanelStates::bcState(const QString &text, bool bc216)
         const QString label = bcCounterLabel(family, counter);
         display_.setCounter(label, count);
         display_.setCaption(label, QString::number(count));
-        // A counter with events stands out in the colour of its kind.
+        // A counter with events stands out in the colour of its kind: red for alarms, amber for faults.
+        // (Read the other way round, an alarm panel would glow red with no alarm at all.)
         const Colour highlight = counter.tag == 1 ? colour::red : counter.tag == 4 ? colour::signalAmber : own;
         display_.setFill(panel, !live ? colour::grey : count > 0 ? highlight : own);
         display_.setFont(panel, live && count > 0 && highlight != own ? own : colour::white);
     }
+    // The six counters take fields 2 to 7; the access level is the eighth field.
     if (bc216) {
         const int level = fields::hexValue(parts.value(7)).value_or(0);
         const QString access = QStringLiteral("REBC216Autoritzacio");
@@ -87,6 +89,7 @@ void PanelStates::Info_Central_Syncro(const QString &text)
                                  + QStringLiteral("  AVER=") + fields::padded(count(Fault), 3)
                                  + QStringLiteral("  DESACT=") + fields::padded(count(Disablement), 3),
                              QString()});
+    // Traced without the half-second pause after it: a pause here would stall every status frame.
     trace_.Escriure_REPortserie(QStringLiteral("Info_Central_Syncro : ") + text);
     for (int field = Fire; field <= Test; ++field) {
         if (count(SyncroField(field)) > 0)

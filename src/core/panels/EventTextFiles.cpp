@@ -132,10 +132,7 @@ bool EventTextFiles::exportFile(const EventTextGrid &layout, const QString &path
     const GridModel *grid = model_.grid(QString::fromLatin1(layout.grid));
     if (!grid || !gridfiles::mayWrite(prompter_, path))
         return false;
-    QStringList lines;
-    for (int column = 0; column < grid->columns(); ++column)
-        lines << grid->text(0, column);
-    lines = {lines.join(QLatin1Char(' '))};
+    QStringList lines = {rowLine(*grid, layout, 0)};
     for (int row = 1; row < grid->rows() && !isLastRow(*grid, layout, row); ++row)
         lines << rowLine(*grid, layout, row);
     if (const QString error = textfile::writeLines(path, lines); !error.isEmpty()) {

@@ -99,12 +99,12 @@ QStringList bcEventLines(const QString &key, const QJsonObject &event, const For
     const QString element = key.mid(9, 3);
     const qint64 seconds = event.value(QStringLiteral("time")).toString().toLongLong(nullptr, 16);
     const QString time = format.shortTime(QDateTime::fromSecsSinceEpoch(seconds).time());
-    const QString text = event.value(QStringLiteral("eventText")).toString();
+    const auto field = [&event](const char *name) { return withoutQuotes(event.value(QLatin1String(name)).toString()); };
+    const QString text = field("eventText");
     const QString first = element == QLatin1String("FFF")
         ? QStringLiteral("  ") + zone + QString(6, QLatin1Char(' ')) + text + QStringLiteral("   ") + time
         : QStringLiteral("  ") + zone + QLatin1Char('/') + element + QLatin1Char(' ') + text + QStringLiteral("   ") + time;
-    return {first, QStringLiteral("  \t") + event.value(QStringLiteral("zoneText")).toString(),
-            QStringLiteral("  \t") + event.value(QStringLiteral("elementText")).toString()};
+    return {first, QStringLiteral("  \t") + field("zoneText"), QStringLiteral("  \t") + field("elementText")};
 }
 
 } // namespace
@@ -447,7 +447,8 @@ void PanelEventLists::Event_Central_BC(PanelFamily family, const QString &payloa
         showBcList(family);
 }
 
-// "kind|type|address|loop|zone|text": one event, added to the Syncro memo.
+// "kind|type|address|loop|zone|text": one event, added to the Syncro memo. Its text line shows the
+// event's text, not the address a second time.
 void PanelEventLists::Event_Central_Syncro(const QString &payload)
 {
     if (!acceptsNotice())

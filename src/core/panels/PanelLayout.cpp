@@ -59,6 +59,7 @@ PanelLayout::PanelLayout(PanelDisplay &display, PanelStates &states, PanelEventL
 void PanelLayout::show(PanelFamily family)
 {
     switch (family) {
+    // The AE/C5 screen shows its telecontrol caption only while the panel is under telecontrol.
     case PanelFamily::AeC5: MostraPEstaAgui2(link_.bidiCentral); break;
     case PanelFamily::Bc600: MostraPEstatBC600(true); break;
     case PanelFamily::Bc216: MostraPEstatBC216(true); break;
@@ -135,6 +136,7 @@ void PanelLayout::MostraPEstatCofem(bool show)
     display_.setCaption(QStringLiteral("LCofemNom"), clvr ? QStringLiteral("     CLVR") : QStringLiteral("K-CONECTA"));
     display_.setCaption(QStringLiteral("LCentralCofemNom"),
                         tr("CENTRAL DE INCENDIOS ") + (clvr ? QStringLiteral("CLVR") : QStringLiteral("K-CONECTA")));
+    // Rounded as the AE/C5 screen, but never captioned as under telecontrol: the Cofem has none.
     display_.setInnerLook(QStringLiteral("PEstatCofem"), inner(show, {}, {}, 20));
 }
 
@@ -160,7 +162,7 @@ void PanelLayout::MostraPEstatSyncro(bool show)
     const bool live = display_.live();
     display_.setInnerLook(QStringLiteral("PEstatSyncro"), inner(show, live ? colour::silver : colour::lightGrey));
     display_.setFill(QStringLiteral("PEstatSyncro"), live ? colour::lightGrey : colour::grey);
-    display_.setFill(QStringLiteral("PSyncroPantalla"), colour::olive);
+    display_.setFill(QStringLiteral("PSyncroPantalla"), live ? colour::olive : colour::silver);
     display_.setCornerRadius(QStringLiteral("PSyncroPantalla"), 30);
     display_.setCornerRadius(QStringLiteral("PSyncroAlarma"), 40);
     display_.setCornerRadius(QStringLiteral("PSyncroRepo"), 40);
@@ -185,7 +187,7 @@ void PanelLayout::MostraPEstatSupra(bool show)
     const bool live = display_.live();
     display_.setInnerLook(QStringLiteral("PEstatSupra"),
                           inner(show, live ? colour::grey : colour::slateGrey, live ? colour::white : std::optional<Colour>{}));
-    display_.setFill(QStringLiteral("PEstatSupra"), live ? colour::slateGrey : colour::buttonShadow);
+    display_.setFill(QStringLiteral("PEstatSupra"), live ? colour::slateGrey : colour::darkShadow);
 }
 
 void PanelLayout::MostraPEstatCofemZafir(bool)
@@ -254,7 +256,9 @@ void PanelLayout::Inicialitza_PEstat()
         + numberedLamps("SAL", 12) + numberedLamps("SAV", 12) + numberedLamps("STE", 12);
     for (const QString &lamp : cofemLamps)
         display_.setLampColour(lamp, colour::lightGrey);
-    for (const QString &lamp : numberedLamps("SLed", 12, "1") + numberedLamps("SLed", 12, "2"))
+    for (const QString &lamp : numberedLamps("SLed", 12, "1") + numberedLamps("SLed", 12, "2")
+             + names({"SLedZAnul", "SLedZTest", "SLedFalloTerra", "SLedFalloAlim", "SLedFalloSistema",
+                      "SLedFalloSirenes", "SLedFalloServei", "SLedSilZum"}))
         display_.setLampColour(lamp, colour::silver);
     display_.clearLines(QStringLiteral("MSyncroPantalla"));
     for (const char *lamp : {"SSyncroFoc", "SSyncroAlim", "SSyncroPrealarma", "SSyncroRuta", "SSyncroProva",

@@ -73,7 +73,7 @@ bool ZoneList::importFile(const QString &path)
         gridfiles::setImportedCell(*grid, row, 0, items.at(0));
         const bool numbered = isInteger(items.value(1));
         const int number = items.value(1).toInt();
-        gridfiles::setImportedCell(*grid, row, 1, numbered && number != 0 ? QString::number(number) : QString());
+        gridfiles::setImportedCell(*grid, row, 1, numbered && number != 0 ? items.at(1) : QString());
         gridfiles::setImportedCell(*grid, row, 2,
                                    numbered ? items.mid(2).join(QLatin1Char(' ')) : line.section(QLatin1Char(' '), 1));
     }

@@ -254,11 +254,12 @@ void PanelStates::zafirEvents(const QString &field)
     const GridBinding *grid = gridBinding(u"SGCentralZafir");
     const QString box = QStringLiteral("RECofemZafirPantalla");
     bool alarms = false, relays = false, faults = false;
-    const auto heading = [&](bool &opened, const char *title) {
+    // Each kind opens its heading the first time; a relay fault is also a fault.
+    const auto heading = [&](bool &opened, const char *title, bool spaced) {
         if (opened)
             return;
         opened = true;
-        if (!display_.lines(box).isEmpty())
+        if (spaced && !display_.lines(box).isEmpty())
             display_.addLine(box, {});
         display_.addLine(box, {QCoreApplication::translate("Panels", title), colour::white});
     };
@@ -271,12 +272,12 @@ void PanelStates::zafirEvents(const QString &field)
             continue;
         const char *label = grid && *type >= 1 && *type <= int(grid->rowLabels.size()) ? grid->rowLabels.at(size_t(*type - 1)) : "";
         QString name = QCoreApplication::translate("Grids", label);
+        if (name.contains(QStringLiteral("Alarma")))
+            heading(alarms, QT_TRANSLATE_NOOP("Panels", "ALARMAS                                     TIPO:"), true);
         if (name.contains(QStringLiteral("Avería Relé")))
-            heading(relays, QT_TRANSLATE_NOOP("Panels", "DISPARO                                      RELE:"));
-        else if (name.contains(QStringLiteral("Avería")))
-            heading(faults, QT_TRANSLATE_NOOP("Panels", "AVERIAS                                      TIPO:"));
-        else if (name.contains(QLatin1String("Alarma")))
-            heading(alarms, QT_TRANSLATE_NOOP("Panels", "ALARMAS                                     TIPO:"));
+            heading(relays, QT_TRANSLATE_NOOP("Panels", "DISPARO                                      RELE:"), false);
+        if (name.contains(QStringLiteral("Avería")))
+            heading(faults, QT_TRANSLATE_NOOP("Panels", "AVERIAS                                      TIPO:"), false);
         for (const QString &word : {QStringLiteral("Avería Relé"), QStringLiteral("Avería"), QStringLiteral("Alarma")})
             name.remove(word);
         ++number;

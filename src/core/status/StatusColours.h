@@ -14,6 +14,7 @@ enum class SystemColour : quint8 {
     InactiveCaption,
     GrayText,
     HotLight,
+    DarkShadow,
 };
 
 // A colour as the status screen's state holds it: an RGB value, or a system colour by role.
@@ -70,6 +71,7 @@ inline constexpr Colour buttonShadow{0, SystemColour::ButtonShadow};
 inline constexpr Colour inactiveCaption{0, SystemColour::InactiveCaption};
 inline constexpr Colour grayText{0, SystemColour::GrayText};
 inline constexpr Colour hotLight{0, SystemColour::HotLight};
+inline constexpr Colour darkShadow{0, SystemColour::DarkShadow};
 
 } // namespace colour
 } // namespace quelta

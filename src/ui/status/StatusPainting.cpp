@@ -144,6 +144,7 @@ QColor toQColor(Colour colour, const QWidget &widget)
     case SystemColour::InactiveCaption: return colours::kInactiveCaption;
     case SystemColour::GrayText: return kGrayText;
     case SystemColour::HotLight: return colours::kHotLight;
+    case SystemColour::DarkShadow: return palette.color(QPalette::Shadow);
     }
     return {};
 }
