@@ -4,6 +4,7 @@
 #include "core/panels/PanelDisplay.h"
 #include "core/panels/StateFields.h"
 #include "core/status/BlinkEngine.h"
+#include "core/status/ControlNames.h"
 #include "core/status/StatusScreen.h"
 
 #include <QCoreApplication>
@@ -97,12 +98,6 @@ const std::array<const char *, 7> kStateLamps = {"SEstatAlarma", "SEstatAvaria",
                                                  "SEstatDescon", "SEstatProva", "SEstat220"};
 
 } // namespace
-
-QString aguileraZoneNumber(int zone)
-{
-    // The last zone number is spelt with a small z on the screen.
-    return (zone == 16 ? QStringLiteral("Pzona") : QStringLiteral("PZona")) + QString::number(zone);
-}
 
 PanelStates::PanelStates(PanelDisplay &display, PanelEventLists &events, StatusScreen &statusScreen,
                          const LinkState &link, DiagnosticTrace &trace)
@@ -213,7 +208,7 @@ void PanelStates::aeC5Zones(const QString &field)
         display_.setTag(QStringLiteral("SZona") + n, alarm);
         display_.setTag(QStringLiteral("SSZona") + n, fault);
         display_.setTag(QStringLiteral("IZona") + n, picture);
-        display_.setTag(aguileraZoneNumber(zone), marker);
+        display_.setTag(controls::aguileraZoneNumber(zone), marker);
     }
 }
 

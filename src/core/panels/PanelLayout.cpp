@@ -4,11 +4,15 @@
 #include "core/panels/PanelDisplay.h"
 #include "core/panels/PanelEventLists.h"
 #include "core/panels/PanelStates.h"
+#include "core/status/ControlNames.h"
 
 #include <QCoreApplication>
 
 namespace quelta {
 namespace {
+
+using controls::names;
+using controls::numbered;
 
 QString tr(const char *text)
 {
@@ -24,22 +28,6 @@ ControlLook inner(bool visible, std::optional<Colour> fill = {}, std::optional<C
     look.font = font;
     look.cornerRadius = radius;
     return look;
-}
-
-QStringList numberedLamps(const char *prefix, int count, const char *suffix = "")
-{
-    QStringList names;
-    for (int n = 1; n <= count; ++n)
-        names << QLatin1String(prefix) + QString::number(n) + QLatin1String(suffix);
-    return names;
-}
-
-QStringList names(std::initializer_list<const char *> list)
-{
-    QStringList result;
-    for (const char *name : list)
-        result << QLatin1String(name);
-    return result;
 }
 
 } // namespace
@@ -253,10 +241,10 @@ void PanelLayout::Inicialitza_PEstat()
     }
     const QStringList cofemLamps = names({"SLAlarma", "SL220V", "SLBateria", "SLAvGen", "SLAvAli", "SLReSir", "SLReAva",
                                           "SLAvBat"})
-        + numberedLamps("SAL", 12) + numberedLamps("SAV", 12) + numberedLamps("STE", 12);
+        + numbered("SAL", 12) + numbered("SAV", 12) + numbered("STE", 12);
     for (const QString &lamp : cofemLamps)
         display_.setLampColour(lamp, colour::lightGrey);
-    for (const QString &lamp : numberedLamps("SLed", 12, "1") + numberedLamps("SLed", 12, "2")
+    for (const QString &lamp : numbered("SLed", 12, "1") + numbered("SLed", 12, "2")
              + names({"SLedZAnul", "SLedZTest", "SLedFalloTerra", "SLedFalloAlim", "SLedFalloSistema",
                       "SLedFalloSirenes", "SLedFalloServei", "SLedSilZum"}))
         display_.setLampColour(lamp, colour::silver);
@@ -269,8 +257,8 @@ void PanelLayout::Inicialitza_PEstat()
         for (const QString &lamp : lamps)
             display_.resetLamp(lamp, colour);
     };
-    offLamps(numberedLamps("SAD300L", 20) + numberedLamps("SAlLZ", 12) + numberedLamps("SAvLZ", 12), colour::silver);
-    offLamps(numberedLamps("SKLed", 12, "1") + numberedLamps("SKLed", 12, "2"), colour::white);
+    offLamps(numbered("SAD300L", 20) + numbered("SAlLZ", 12) + numbered("SAvLZ", 12), colour::silver);
+    offLamps(numbered("SKLed", 12, "1") + numbered("SKLed", 12, "2"), colour::white);
     offLamps(names({"SZafirLedAlarma", "SZafirLed220", "SZafirLedBat", "SZafirLedAvGen", "SZafirLedAvAlim",
                     "SZafirLedDispar"}),
              colour::grayText);

@@ -14,9 +14,6 @@ struct LinkState;
 // The Aguilera AE/SA zone lists the screen's four buttons choose from.
 enum class AguileraList { Alarma = 1, Avaria, Desconnexio, Prova };
 
-// The control that shows an AE/C5 zone's number (PZona1 ... Pzona16).
-QString aguileraZoneNumber(int zone);
-
 // The panel-state routines: each turns the state text of its panel type (a status-frame section or
 // the cloud snapshot) into the Tags of the screen's lamps, its counters, lists, captions and colours.
 // A field that cannot be read leaves what it would have set as it was.

@@ -1,9 +1,13 @@
 #include "core/status/BlinkEngine.h"
 
+#include "core/status/ControlNames.h"
+
 namespace quelta {
 namespace {
 
 using C = BlinkCounter;
+using controls::names;
+using controls::numbered;
 
 TagRule steady(Colour colour)
 {
@@ -33,22 +37,6 @@ TagRule picture(LampPicture shown)
 TagRule number(const QString &caption, Colour text, bool bold)
 {
     return {TagRule::Steady, LampLook{true, text, LampPicture::None, caption, bold}, text};
-}
-
-QStringList numbered(const char *prefix, int count, const char *suffix = "")
-{
-    QStringList names;
-    for (int n = 1; n <= count; ++n)
-        names << QLatin1String(prefix) + QString::number(n) + QLatin1String(suffix);
-    return names;
-}
-
-QStringList names(std::initializer_list<const char *> list)
-{
-    QStringList result;
-    for (const char *name : list)
-        result << QLatin1String(name);
-    return result;
 }
 
 // A group whose lamps all follow the same rules.
@@ -120,14 +108,13 @@ LampGroup aguileraZonePictures()
                     {3, picture(LampPicture::CallPoint)}, {4, picture(LampPicture::CallPoint)}});
 }
 
-// The last zone number is spelt "Pzona16" on the screen.
 LampGroup aguileraZoneNumbers()
 {
     LampGroup result{QStringLiteral("Aguilera zone numbers"), {}};
     for (int n = 1; n <= 16; ++n) {
         const QString digits = QString::number(n);
         const TagRule marked = number(QLatin1Char('>') + digits, colour::windowText, true);
-        result.lamps.append({(n == 16 ? QStringLiteral("Pzona") : QStringLiteral("PZona")) + digits,
+        result.lamps.append({controls::aguileraZoneNumber(n),
                              {{0, number(digits, colour::grayText, false)}, {1, marked}, {2, marked}, {3, marked}},
                              {},
                              C::Zones});

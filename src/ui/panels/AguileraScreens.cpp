@@ -2,6 +2,7 @@
 // its sixteen zones, state lamps and keypad.
 #include "ui/panels/PanelFronts.h"
 
+#include "core/status/ControlNames.h"
 #include "ui/panels/ScreenBuilder.h"
 
 #include <QCoreApplication>
@@ -77,7 +78,7 @@ void aeC5Zones(ScreenBuilder &b, QWidget *screen)
         const int x = 58 + ((zone - 1) % 8) * kColumn;
         const int y = 20 + ((zone - 1) / 8) * 78;
         // The last zone number is spelt with a small z on the screen.
-        b.lampLabel(zones, numbered(zone == 16 ? "Pzona" : "PZona", zone), {x, y, kColumn, 14});
+        b.lampLabel(zones, controls::aguileraZoneNumber(zone), {x, y, kColumn, 14});
         b.lampLabel(zones, numbered("IZona", zone), {x + 11, y + 16, 20, 20});
         b.lamp(zones, numbered("SZona", zone), {x + 13, y + 40, 16, 16});
         b.lamp(zones, numbered("SSZona", zone), {x + 13, y + 58, 16, 16});
