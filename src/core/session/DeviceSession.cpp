@@ -13,6 +13,7 @@ DeviceSession::DeviceSession(ProgramContext &context, QObject *parent)
     , supervisor_(link_, channel_, context.statusBar(), context.activity(), context.views(), context.prompter(),
                   [&context] { return context.windowTitle(); })
     , lock_(link_, channel_, context.statusBar(), context.prompter())
+    , mqtt_(link_, context.trace())
 {
     connect(&channel_, &CommandChannel::received, &dispatcher_, &ReplyDispatcher::ComPortRxChar);
     connect(&channel_, &CommandChannel::messageReceived, &dispatcher_, &ReplyDispatcher::RebutIP);
@@ -23,6 +24,31 @@ DeviceSession::DeviceSession(ProgramContext &context, QObject *parent)
     connect(&dispatcher_, &ReplyDispatcher::wakeSupervision, &supervisor_, [this] { supervisor_.startSupervision(1); });
     connect(&dispatcher_, &ReplyDispatcher::remoteLineArrived, &supervisor_,
             [this] { supervisor_.startSupervision(5000); });
+    connect(&mqtt_, &Transport::stateChanged, this, &DeviceSession::followRemoteSession);
+    // The probe's answer is awaited by supervision, slowly, as the broker's round trip asks.
+    connect(&mqtt_, &MqttTransport::probeSent, &supervisor_, [this] { supervisor_.startSupervision(8000); });
+}
+
+void DeviceSession::BConnectarMQTTClick()
+{
+    channel_.activate(mqtt_);
+    mqtt_.open();
+}
+
+// A refused session leaves the program on the local side; a lost one also forgets the device.
+void DeviceSession::followRemoteSession(Transport::State state)
+{
+    if (state == Transport::State::Open) {
+        channel_.activate(mqtt_);
+    } else if (state == Transport::State::Closed && link_.isRemote()) {
+        channel_.activate(channel_.serial());
+    } else if (state == Transport::State::Lost) {
+        link_.tempsllegir = 0;
+        supervisor_.stopSupervision();
+        channel_.activate(channel_.serial());
+        link_.circuit = link_.circuittrobat = false;
+        emit clearAllFields();
+    }
 }
 
 void DeviceSession::startLink()

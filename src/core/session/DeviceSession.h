@@ -3,6 +3,7 @@
 #include "core/link/CommandChannel.h"
 #include "core/link/LinkState.h"
 #include "core/link/LinkSupervisor.h"
+#include "core/link/MqttTransport.h"
 #include "core/link/ProgrammingLock.h"
 #include "core/link/ReplyDispatcher.h"
 
@@ -26,6 +27,7 @@ public:
     ReplyDispatcher &dispatcher() { return dispatcher_; }
     LinkSupervisor &supervisor() { return supervisor_; }
     ProgrammingLock &lock() { return lock_; }
+    MqttTransport &mqtt() { return mqtt_; }
 
     // The lamp tick, the "SIN   CONEXION" state and the local link, as a new window shows them.
     void startLink();
@@ -40,6 +42,11 @@ public:
     void CCBPortChange();
     // "Local": back to the local link.
     void MIIComunicacioLocalClick();
+    // The remote session with the device named by identConnectar: commands go through the broker
+    // from now on, and the device is probed once the subscriptions stand.
+    void BConnectarMQTTClick();
+    // The remote device is locked and silenced, and the session closed.
+    void DesconnectarMQTT() { mqtt_.close(); }
 
 signals:
     // Back to the state without a device (Esborra_Camps).
@@ -48,6 +55,7 @@ signals:
 
 private:
     void leaveLocalDevice();
+    void followRemoteSession(Transport::State state);
 
     ProgramContext &context_;
     LinkState link_;
@@ -55,6 +63,7 @@ private:
     ReplyDispatcher dispatcher_;
     LinkSupervisor supervisor_;
     ProgrammingLock lock_;
+    MqttTransport mqtt_;
 };
 
 } // namespace quelta
