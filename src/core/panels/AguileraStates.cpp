@@ -2,12 +2,12 @@
 
 #include "core/link/LinkState.h"
 #include "core/panels/PanelDisplay.h"
+#include "core/panels/PanelTexts.h"
 #include "core/panels/StateFields.h"
 #include "core/status/BlinkEngine.h"
 #include "core/status/ControlNames.h"
 #include "core/status/StatusScreen.h"
 
-#include <QCoreApplication>
 
 #include <array>
 
@@ -44,11 +44,6 @@ const std::array<AguileraRow, 4> &aguileraRows()
     return rows;
 }
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Panels", text);
-}
-
 const AguileraRow &row(AguileraList list)
 {
     return aguileraRows().at(static_cast<size_t>(list) - 1);
@@ -62,7 +57,7 @@ QStringList aguileraEntries(const QString &list)
         if (entries.size() == 3)
             break;
         if (entry.contains(QLatin1String("9999"))) {
-            entries << QStringLiteral("9999 ") + tr("Zona de sistema");
+            entries << QStringLiteral("9999 ") + panelText("Zona de sistema");
             continue;
         }
         const qsizetype equals = entry.indexOf(QLatin1Char('='));
@@ -88,7 +83,7 @@ QStringList aguileraMemo(const QStringList &entries, int count, const QString &w
             lines << QString();
         const bool test = entry.contains(QLatin1String("  *"));
         lines << QLatin1Char(' ') + QString::number(number) + QLatin1Char('/') + QString::number(count) + word
-                + (test ? tr(" (PRUEBAS)") : QString());
+                + (test ? panelText(" (PRUEBAS)") : QString());
         lines << QStringLiteral("   ") + QString(entry).remove(QLatin1Char('*'));
     }
     return lines;
@@ -141,10 +136,10 @@ void PanelStates::showAguileraList(AguileraList list)
         display_.setFill(QLatin1String(control), shade);
     const int count = display_.counter(QLatin1String(chosen.counter));
     display_.setCaption(QStringLiteral("LAguiInfo"),
-                        tr(chosen.heading) + QString::number(count) + QLatin1Char(' ') + tr("zonas"));
+                        panelText(chosen.heading) + QString::number(count) + QLatin1Char(' ') + panelText("zonas"));
     display_.clearLines(QStringLiteral("MAguiInfo"));
     display_.addLines(QStringLiteral("MAguiInfo"),
-                      aguileraMemo(display_.list(QLatin1String(chosen.entries)), count, tr(chosen.word)));
+                      aguileraMemo(display_.list(QLatin1String(chosen.entries)), count, panelText(chosen.word)));
     display_.setVisible(QStringLiteral("MAguiInfo"), true);
     display_.setLampColour(QLatin1String(chosen.lamp), chosen.lit);
 }

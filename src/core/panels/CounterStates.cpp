@@ -4,9 +4,9 @@
 #include "core/link/LinkState.h"
 #include "core/panels/PanelDisplay.h"
 #include "core/panels/PanelEventLists.h"
+#include "core/panels/PanelTexts.h"
 #include "core/panels/StateFields.h"
 
-#include <QCoreApplication>
 
 namespace quelta {
 namespace {
@@ -18,11 +18,6 @@ enum SyncroField { Fire = 1, Evacuate, Alert, Prealarm, Security, Fault, Disable
 
 const char *const kSyncroKinds[] = {"Fire", "Evacuate", "Alert", "Prealarm", "Security",
                                     "Fault", "Disablement", "TechAlarm", "Test"};
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Panels", text);
-}
 
 QString bcName(bool bc216, const char *name)
 {
@@ -72,7 +67,7 @@ void PanelStates::bcState(const QString &text, bool bc216)
     if (bc216) {
         const int level = fields::hexValue(parts.value(7)).value_or(0);
         const QString access = QStringLiteral("REBC216Autoritzacio");
-        display_.setCaption(access, level == 1 ? tr("Nivel usuario") : level == 2 ? tr("Nivel instalador") : tr("---"));
+        display_.setCaption(access, level == 1 ? panelText("Nivel usuario") : level == 2 ? panelText("Nivel instalador") : panelText("---"));
         display_.setFont(access, level == 1 || level == 2 ? colour::darkYellow : colour::grey);
     }
     events_.showBcList(family);
@@ -85,7 +80,7 @@ void PanelStates::Info_Central_Syncro(const QString &text)
     const auto count = [&parts](SyncroField field) { return number(parts.value(field)); };
     const QString memo = QStringLiteral("MSyncroPantalla");
     display_.clearLines(memo);
-    display_.addLines(memo, {tr(" ZONA EN ALARMA") + QLatin1Char('=') + fields::padded(count(Fire), 3)
+    display_.addLines(memo, {panelText(" ZONA EN ALARMA") + QLatin1Char('=') + fields::padded(count(Fire), 3)
                                  + QStringLiteral("  AVER=") + fields::padded(count(Fault), 3)
                                  + QStringLiteral("  DESACT=") + fields::padded(count(Disablement), 3),
                              QString()});

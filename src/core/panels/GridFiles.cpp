@@ -3,37 +3,32 @@
 #include "core/base/Prompter.h"
 #include "core/model/ConfigurationModel.h"
 #include "core/model/GridModel.h"
+#include "core/panels/PanelTexts.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
 namespace quelta::gridfiles {
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Panels", text);
-}
-
 } // namespace
 
 bool mayWrite(Prompter &prompter, const QString &path)
 {
     return !QFile::exists(path)
-        || prompter.ElMeuMessageDlg(dialog::confirmation(tr("Este fichero ya existe, ¿desea sobreescribirlo?")))
+        || prompter.ElMeuMessageDlg(dialog::confirmation(panelText("Este fichero ya existe, ¿desea sobreescribirlo?")))
                == DialogResult::Yes;
 }
 
 void showWriteError(Prompter &prompter, const QString &path, const QString &error)
 {
-    prompter.ElMeuMessageDlg({dialog::error(), tr("Error al guardar : ") + path + QLatin1Char('\r') + error,
+    prompter.ElMeuMessageDlg({dialog::error(), panelText("Error al guardar : ") + path + QLatin1Char('\r') + error,
                               DialogType::Error, {DialogResult::Ok}, {dialog::aceptar()}});
 }
 
 void showBadFile(Prompter &prompter, const QString &path)
 {
-    prompter.ElMeuMessageDlg({tr("Fichero error"), path + QStringLiteral("\r\n\r\n") + tr("Este fichero no es correcto"),
+    prompter.ElMeuMessageDlg({panelText("Fichero error"), path + QStringLiteral("\r\n\r\n") + panelText("Este fichero no es correcto"),
                               DialogType::Error, {DialogResult::Ok}, {dialog::cerrar()}});
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/model/Bindings.h"
 #include "core/panels/PanelDisplay.h"
+#include "core/panels/PanelTexts.h"
 #include "core/panels/StateFields.h"
 #include "core/status/BlinkEngine.h"
 
@@ -261,7 +262,7 @@ void PanelStates::zafirEvents(const QString &field)
         opened = true;
         if (spaced && !display_.lines(box).isEmpty())
             display_.addLine(box, {});
-        display_.addLine(box, {QCoreApplication::translate("Panels", title), colour::white});
+        display_.addLine(box, {panelText(title), colour::white});
     };
     int number = 0;
     for (qsizetype at = 0; at + 6 <= field.size(); at += 6) {
