@@ -8,20 +8,40 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+
 namespace {
 
-// "--port NAME" points this run at another serial port (a simulated device's pseudo-terminal)
-// without changing the stored choice.
-QString portForThisRun(const QApplication &app)
+struct RunOptions
+{
+    QString port;
+    std::optional<quelta::MqttSettings> broker;
+};
+
+// "--port NAME" and "--broker HOST[:PORT]" point this run at another serial port (a simulated
+// device's pseudo-terminal) and another MQTT broker without changing the stored choices.
+RunOptions optionsForThisRun(const QApplication &app)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Quelta programming tool"));
     parser.addHelpOption();
     const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Serial port for this run."),
                                   QStringLiteral("NAME"));
-    parser.addOption(port);
+    const QCommandLineOption broker(QStringLiteral("broker"), QStringLiteral("MQTT broker for this run."),
+                                    QStringLiteral("HOST[:PORT]"));
+    parser.addOptions({port, broker});
     parser.process(app);
-    return parser.value(port);
+    RunOptions options{parser.value(port), std::nullopt};
+    if (parser.isSet(broker)) {
+        options.broker = quelta::brokerAddress(parser.value(broker));
+        if (!options.broker) {
+            std::fputs("quelta: --broker takes HOST or HOST:PORT\n", stderr);
+            std::exit(1);
+        }
+    }
+    return options;
 }
 
 } // namespace
@@ -30,7 +50,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quelta"));
-    const QString port = portForThisRun(app);
+    const RunOptions run = optionsForThisRun(app);
 
     quelta::ui::WidgetPrompter prompter;
     const quelta::SingleInstance instance;
@@ -44,7 +64,9 @@ int main(int argc, char *argv[])
     quelta::ProbeInternetCheck internet;
     quelta::Shell shell(prompter, internet, quelta::AppSettings::openPlatformStore(),
                         QCoreApplication::applicationFilePath());
-    shell.setPortForThisRun(port);
+    shell.setPortForThisRun(run.port);
+    if (run.broker)
+        shell.device().setBrokerForThisRun(*run.broker);
     quelta::ui::TFPrincipalQueltaES window(shell);
     QApplication::restoreOverrideCursor();
     if (!window.created())

@@ -74,6 +74,46 @@ QString takeCommandArguments(CliOptions &options, QStringList rest)
     return {};
 }
 
+// The remote options; an empty text when the option is not one of them.
+std::optional<QString> takeRemoteOption(CliOptions &options, const QString &option, const QString &value)
+{
+    static const QStringList names = {QStringLiteral("--mqtt"), QStringLiteral("--id"), QStringLiteral("--mqtt-user"),
+                                      QStringLiteral("--mqtt-password"), QStringLiteral("--client-id")};
+    if (!names.contains(option))
+        return std::nullopt;
+    RemoteOptions &remote = options.remote ? *options.remote : options.remote.emplace();
+    if (option == QLatin1String("--mqtt")) {
+        const std::optional<MqttSettings> broker = brokerAddress(value);
+        if (!broker)
+            return QStringLiteral("--mqtt takes HOST or HOST:PORT");
+        remote.broker.host = broker->host;
+        remote.broker.port = broker->port;
+    } else if (option == QLatin1String("--id")) {
+        remote.identifier = value;
+    } else if (option == QLatin1String("--mqtt-user")) {
+        remote.broker.userName = value;
+    } else if (option == QLatin1String("--mqtt-password")) {
+        remote.broker.password = value;
+    } else {
+        remote.broker.clientId = value;
+    }
+    return QString();
+}
+
+// Exactly one way to the device: a serial port, or a broker and the device's identifier.
+QString checkLink(const CliOptions &options)
+{
+    if (options.remote && !options.port.isEmpty())
+        return QStringLiteral("--port and --mqtt exclude each other");
+    if (!options.remote && options.port.isEmpty())
+        return QStringLiteral("--port NAME or --mqtt HOST[:PORT] --id IDENT is required");
+    if (options.remote && options.remote->broker.host.isEmpty())
+        return QStringLiteral("the remote options need --mqtt HOST[:PORT]");
+    if (options.remote && options.remote->identifier.isEmpty())
+        return QStringLiteral("--mqtt needs the device's identifier: --id IDENT");
+    return {};
+}
+
 } // namespace
 
 const QStringList &panelOrders()
@@ -94,6 +134,10 @@ ParsedOptions parseOptions(const QStringList &arguments)
             options.verbose = true;
             continue;
         }
+        if (option == QLatin1String("--gprs")) {
+            (options.remote ? *options.remote : options.remote.emplace()).gprs = true;
+            continue;
+        }
         if (rest.isEmpty())
             return failure(QStringLiteral("%1 needs a value").arg(option));
         const QString value = rest.takeFirst();
@@ -106,12 +150,15 @@ ParsedOptions parseOptions(const QStringList &arguments)
             if (!seconds)
                 return failure(QStringLiteral("--timeout takes a number of seconds above 0"));
             options.timeoutSeconds = *seconds;
+        } else if (const std::optional<QString> error = takeRemoteOption(options, option, value)) {
+            if (!error->isEmpty())
+                return failure(*error);
         } else {
             return failure(QStringLiteral("unknown option %1").arg(option));
         }
     }
-    if (options.port.isEmpty())
-        return failure(QStringLiteral("--port NAME is required"));
+    if (const QString error = checkLink(options); !error.isEmpty())
+        return failure(error);
     if (rest.isEmpty())
         return failure(QStringLiteral("no command given"));
     const std::optional<Command> command = commandNamed(rest.takeFirst());
@@ -127,6 +174,10 @@ QString usage()
 {
     return QStringLiteral(
         "usage: quelta-cli --port NAME [--code CODE] [--timeout SECONDS] [--verbose] COMMAND\n"
+        "       quelta-cli --mqtt HOST[:PORT] --id IDENT [--gprs] [--mqtt-user U] [--mqtt-password P]\n"
+        "                  [--client-id ID] [--code CODE] [--timeout SECONDS] [--verbose] COMMAND\n"
+        "  --mqtt reaches the device through an MQTT broker (port 1883 by default); --gprs sends the\n"
+        "  commands on the device's GPRS topics instead of its Ethernet ones\n"
         "  identify                 print one JSON object: {\"firmware\",\"identifier\",\"hardware\",\"panel\",\"parts\"}\n"
         "  read [-o FILE]           read the whole configuration and write it as a complete template\n"
         "  write FILE               load a template, then write the changes to the device\n"
@@ -135,9 +186,10 @@ QString usage()
         "  send TEXT                send one command body (\"qz+\" is added) and print the replies\n"
         "  order NAME               after a status frame, send the fire panel an order (Rearme, Repos,\n"
         "                           Silenbuz, Silensir, Reset, Sirena, Connex, Test) and print its text\n"
-        "exit codes: 0 ok; 1 usage; 2 no device, link lost or timeout; 3 write ended with refused or\n"
-        "            unconfirmed items, or the order was refused (\"Central no conectada\"); 4 template\n"
-        "            invalid or its panel type does not match the device; 5 access code needed or wrong\n");
+        "exit codes: 0 ok; 1 usage; 2 no device, broker unreachable, link lost or timeout; 3 write\n"
+        "            ended with refused or unconfirmed items, or the order was refused (\"Central no\n"
+        "            conectada\"); 4 template invalid or its panel type does not match the device;\n"
+        "            5 access code needed or wrong\n");
 }
 
 } // namespace quelta::cli

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/link/MqttClient.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -9,9 +11,20 @@ namespace quelta::cli {
 
 enum class Command { Identify, Read, Write, RestoreDefaults, Status, Send, Order };
 
+// A device reached through an MQTT broker instead of a serial port.
+struct RemoteOptions
+{
+    RemoteOptions() { broker.host.clear(); } // the broker is always given
+
+    MqttSettings broker; // an empty client identifier: the program's own
+    QString identifier;
+    bool gprs = false;   // commands on the device's GPRS topics instead of its Ethernet ones
+};
+
 struct CliOptions
 {
     QString port;
+    std::optional<RemoteOptions> remote;
     QString code;              // the device's access code, given when it asks for it
     int timeoutSeconds = 60;   // the whole command, from opening the port to its last answer
     bool verbose = false;      // every line sent and received, on stderr

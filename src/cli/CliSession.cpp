@@ -89,6 +89,11 @@ void CliSession::startShell()
     shell_->applyFormatSettings();
     shell_->ObtenirDadesPC();
     shell_->readSettings();
+    if (options_.remote) {
+        // A remote run has no serial port: nothing is opened or polled locally.
+        device().channel().serial().setPortName(QString());
+        QObject::connect(&device(), &DeviceSession::remoteSessionLost, &device(), [this] { linkLost_ = true; });
+    }
     shell_->loadDictionaries();
     shell_->startLink();
 }
@@ -97,14 +102,37 @@ void CliSession::startShell()
 int CliSession::connectDevice()
 {
     shell_->FormActivate();
-    if (!device().channel().serial().isOpen())
+    if (options_.remote) {
+        if (const int failed = openRemoteSession(); failed != Ok)
+            return failed;
+    } else if (!device().channel().serial().isOpen()) {
         return fail(NoDevice, QStringLiteral("cannot open the port %1").arg(options_.port));
+    }
     const LinkState &link = device().link();
     const bool found = waitFor([&link, this] {
         return link.circuittrobat && device().supervisor().state() == LinkSupervisor::SessionState::Connected
             && !link.firmware.isEmpty() && !link.hardware.isEmpty();
     });
-    return found ? Ok : fail(NoDevice, QStringLiteral("no device answered on %1").arg(options_.port));
+    return found ? Ok : fail(NoDevice, QStringLiteral("no device answered on %1").arg(linkName()));
+}
+
+// The session the device list opens, on the broker and path the options give.
+int CliSession::openRemoteSession()
+{
+    const RemoteOptions &remote = *options_.remote;
+    device().setBrokerForThisRun(remote.broker);
+    device().link().connexADSL = !remote.gprs;
+    device().connectRemote(remote.identifier);
+    const MqttTransport &mqtt = device().mqtt();
+    waitFor([&mqtt] { return mqtt.state() == Transport::State::Open || mqtt.state() == Transport::State::Closed; });
+    if (mqtt.state() != Transport::State::Open)
+        return fail(NoDevice, QStringLiteral("cannot reach the broker at %1:%2").arg(remote.broker.host).arg(remote.broker.port));
+    return Ok;
+}
+
+QString CliSession::linkName() const
+{
+    return options_.remote ? QStringLiteral("the broker for %1").arg(options_.remote->identifier) : options_.port;
 }
 
 // Once the session's own answers are in, the device's lock is known. The code is given the way the

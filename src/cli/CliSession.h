@@ -39,6 +39,8 @@ private:
     void startShell();
     int runCommand();
     int connectDevice();
+    int openRemoteSession();
+    QString linkName() const;
     int unlock();
     bool streamAnsweredSince(qsizetype from) const;
     int identify();

@@ -63,7 +63,7 @@ private slots:
         Shell &shell = harness.create(QString(), 10);
         shell.startLink();
         DeviceSession &session = shell.device();
-        session.mqtt().setBroker(broker(server.port(), QStringLiteral("installer-7")));
+        session.setBrokerForThisRun(broker(server.port(), QStringLiteral("installer-7")));
         session.link().identConnectar = kIdent;
         session.BConnectarMQTTClick();
         QCOMPARE(session.link().connex_remota, QStringLiteral("MQTT"));
@@ -84,7 +84,7 @@ private slots:
         Shell &shell = harness.create();
         DeviceSession &session = shell.device();
         // Nothing listens on this port.
-        session.mqtt().setBroker(broker(1, QStringLiteral("installer-7")));
+        session.setBrokerForThisRun(broker(1, QStringLiteral("installer-7")));
         session.link().identConnectar = kIdent;
         session.BConnectarMQTTClick();
         QTRY_VERIFY(session.link().isLocal());

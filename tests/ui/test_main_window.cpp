@@ -166,7 +166,7 @@ private slots:
         for (const char *name : {"MIILlegir", "MIIGravar", "MIICrearplantilla", "MIIImportarPlantilla", "MIIDefecte"})
             QVERIFY2(!h.find<QAction>(QLatin1String(name))->isEnabled(), name);
         QVERIFY(h.find<QAction>(QStringLiteral("MIIComunicacioLocal"))->isChecked());
-        QVERIFY(!h.find<QAction>(QStringLiteral("MIIComunicacioRemota"))->isVisible());
+        QVERIFY(!h.find<QAction>(QStringLiteral("MIIComunicacioRemota"))->isChecked());
         QVERIFY(!h.find<QAction>(QStringLiteral("MIBidi"))->isVisible());
         QVERIFY(h.find<QAction>(QStringLiteral("LanguageSpanish"))->isChecked());
         QVERIFY(h.find<QWidget>(QStringLiteral("BBConnectarRemot"))->isHidden());

@@ -4,6 +4,14 @@
 #include "core/codecs/StringCipher.h"
 
 namespace quelta {
+namespace {
+
+constexpr const char *kBrokerHost = "BrokerHost";
+constexpr const char *kBrokerPort = "BrokerPort";
+constexpr const char *kBrokerUser = "BrokerUser";
+constexpr const char *kBrokerPassword = "BrokerPassword";
+
+} // namespace
 
 const QString AppSettings::kClau = QStringLiteral("58391746WXJ2857k");
 
@@ -56,6 +64,7 @@ bool AppSettings::LLegirConfigInicial(const QString &defaultTelecontrolIp)
     values_.ipTelecontrol = readValue(QStringLiteral("REG6"), defaultTelecontrolIp);
     values_.portTelecontrol = readValue(QStringLiteral("REG7"), QStringLiteral("2021"));
     values_.idioma = readValue(QStringLiteral("REG8"), QStringLiteral("SPANISH"));
+    readBroker();
     if (values_.port.isEmpty()) {
         values_.port = QStringLiteral("COM1");
         return false;
@@ -70,7 +79,23 @@ void AppSettings::GuardarConfigInicial()
     int number = 1;
     for (const QString &value : ordered)
         store_->setValue(QStringLiteral("REG%1").arg(number++), EncriptarCadenaAes(value, kClau));
+    const std::pair<const char *, QString> broker[] = {{kBrokerHost, values_.brokerHost},
+                                                       {kBrokerPort, QString::number(values_.brokerPort)},
+                                                       {kBrokerUser, values_.brokerUser},
+                                                       {kBrokerPassword, values_.brokerPassword}};
+    for (const auto &[name, value] : broker)
+        store_->setValue(QLatin1String(name), EncriptarCadenaAes(value, kClau));
     store_->sync();
+}
+
+void AppSettings::readBroker()
+{
+    values_.brokerHost = readValue(QLatin1String(kBrokerHost), QStringLiteral("localhost"));
+    bool valid = false;
+    const int port = readValue(QLatin1String(kBrokerPort), QStringLiteral("1883")).toInt(&valid);
+    values_.brokerPort = valid && port > 0 && port < 65536 ? port : 1883;
+    values_.brokerUser = readValue(QLatin1String(kBrokerUser), QString());
+    values_.brokerPassword = readValue(QLatin1String(kBrokerPassword), QString());
 }
 
 } // namespace quelta

@@ -7,7 +7,7 @@
 
 namespace quelta {
 
-// The installer's eight settings, REG1 to REG8.
+// The installer's eight settings, REG1 to REG8, and the broker of remote sessions.
 struct ConfigInicial
 {
     QString titol;           // REG1 window title
@@ -18,6 +18,12 @@ struct ConfigInicial
     QString ipTelecontrol;   // REG6 address the panel telecontrol server listens on
     QString portTelecontrol; // REG7 its TCP port
     QString idioma;          // REG8 "SPANISH", "ENGLISH", "FRANCAIS" or "PORTUGUES"
+
+    // The MQTT broker of remote sessions, stored beside the eight values, encrypted as they are.
+    QString brokerHost;
+    int brokerPort = 1883;
+    QString brokerUser;
+    QString brokerPassword;
 };
 
 // The settings store: one key under the current user (a per-user file outside Windows) whose
@@ -37,7 +43,7 @@ public:
     // Reads every value with its default. False when no port name was stored: REG2 is then set to
     // "COM1" and the caller saves and reads again, so a first run writes all eight values.
     bool LLegirConfigInicial(const QString &defaultTelecontrolIp);
-    // Writes REG1 to REG8 encrypted; write errors are ignored.
+    // Writes REG1 to REG8 and the broker encrypted; write errors are ignored.
     void GuardarConfigInicial();
 
     ConfigInicial &values() { return values_; }
@@ -47,6 +53,7 @@ public:
 private:
     bool detectPlainText() const;
     QString readValue(const QString &name, const QString &defaultValue) const;
+    void readBroker();
 
     std::unique_ptr<QSettings> store_;
     ConfigInicial values_;

@@ -9,7 +9,7 @@ namespace quelta {
 struct LinkState
 {
     QString connex_remota;   // empty: local serial link; "MQTT": remote; anything else drops commands
-    bool connexADSL = false; // the remote session goes through the device's ADSL path, not GPRS
+    bool connexADSL = true;  // the remote session goes through the device's ADSL path, not GPRS
     QString espero;          // prefix of the awaited reply, such as "+ver"; empty when none is awaited
     QString StrCom;          // the reply line handed to the consumer of the current request
     int vegades_espero = 0;  // tries left for the current request
@@ -38,6 +38,7 @@ struct LinkState
     QString PartsActives;    // availability of the device's parts
 
     bool comunicacioLocal = true; // the "Local" menu item is ticked
+    bool plantillaImportada = false; // the editors hold an imported template, not yet written
 
     bool isLocal() const { return connex_remota.isEmpty(); }
     bool isRemote() const { return connex_remota == QLatin1String("MQTT"); }

@@ -275,6 +275,17 @@ void LinkSupervisor::endConnection()
     emit connectionEnded();
 }
 
+void LinkSupervisor::remoteConnectionLost()
+{
+    link_.tempsllegir = 0;
+    stopSupervision();
+    link_.circuit = false;
+    link_.connex_Quelta_Agui = 0;
+    setState(SessionState::NoConnection);
+    statusBar_.hideProgress();
+    endConnection();
+}
+
 void LinkSupervisor::portWriteFailed()
 {
     emit portListChanged();
@@ -301,6 +312,7 @@ void LinkSupervisor::showStatusScreen()
     statusBar_.hideProgress();
     activity_.setRunning(false);
     views_.setPanelmostrat(View::Estat);
+    link_.plantillaImportada = false;
 }
 
 void LinkSupervisor::restartStream()

@@ -57,6 +57,8 @@ public:
     void BBLlegirEstatClick();
     // No port named, or a write failed: the device counts as not answering.
     void portWriteFailed();
+    // The broker connection was lost: no device is linked any more, and the screen says so.
+    void remoteConnectionLost();
     // (Re)starts supervision after the given interval.
     void startSupervision(int intervalMs);
     void stopSupervision();

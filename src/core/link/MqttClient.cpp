@@ -30,6 +30,22 @@ constexpr int kMiscIntervalMs = 1000;
 
 } // namespace
 
+std::optional<MqttSettings> brokerAddress(const QString &text)
+{
+    MqttSettings broker;
+    const qsizetype colon = text.lastIndexOf(QLatin1Char(':'));
+    broker.host = (colon < 0 ? text : text.left(colon)).trimmed();
+    if (colon >= 0) {
+        bool valid = false;
+        broker.port = text.mid(colon + 1).toInt(&valid);
+        if (!valid || broker.port < 1 || broker.port > 65535)
+            return std::nullopt;
+    }
+    if (broker.host.isEmpty())
+        return std::nullopt;
+    return broker;
+}
+
 MqttClient::MqttClient(QObject *parent) : QObject(parent)
 {
     static Library library;
@@ -176,6 +192,14 @@ void MqttClient::connectionLost()
         break;
     default: break;
     }
+}
+
+void MqttClient::stopReconnecting()
+{
+    if (isConnected())
+        return;
+    wanted_ = false;
+    retry_.stop();
 }
 
 void MqttClient::disconnectFromBroker()

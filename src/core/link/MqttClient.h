@@ -5,6 +5,8 @@
 #include <QString>
 #include <QTimer>
 
+#include <optional>
+
 struct mosquitto;
 struct mosquitto_message;
 class QSocketNotifier;
@@ -24,6 +26,10 @@ struct MqttSettings
     int keepAliveSeconds = 60;
     int reconnectSeconds = 5;
 };
+
+// "HOST" or "HOST:PORT" (1883 when no port is given) as a broker's endpoint; nullopt when the text
+// is neither.
+std::optional<MqttSettings> brokerAddress(const QString &text);
 
 // The connection states an MQTT client reports, in the program's order.
 enum class MqttState {
@@ -55,6 +61,8 @@ public:
     // DISCONNECT and close: the broker publishes no will.
     void disconnectFromBroker();
     bool isConnected() const { return state_ == MqttState::Connected; }
+    // A lost connection is no longer retried; an open one stays as it is.
+    void stopReconnecting();
 
     // The packet identifier of the SUBSCRIBE, or -1 when it could not be sent.
     int subscribe(const QString &filter);

@@ -70,8 +70,8 @@ void MqttTransport::close()
 {
     if (!client_.isConnected())
         return;
-    publish(topicPublishCfg_, QStringLiteral("qz+cdp=*"));
-    publish(topicPublishCfg_, QStringLiteral("qz+inf"));
+    Publica_MQTT(topicPublishCfg_, QStringLiteral("qz+cdp=*"));
+    Publica_MQTT(topicPublishCfg_, QStringLiteral("qz+inf"));
     client_.disconnectFromBroker();
 }
 
@@ -120,7 +120,7 @@ void MqttTransport::subscriptionAcknowledged(int packetId, bool accepted)
         return;
     link_.StrCom.clear();
     link_.espero = QStringLiteral("+ver");
-    publish(topicPublishCfg_, QStringLiteral("qz+ver"));
+    Publica_MQTT(topicPublishCfg_, QStringLiteral("qz+ver"));
     link_.vegades_espero = 10;
     emit probeSent();
 }
@@ -147,12 +147,12 @@ bool MqttTransport::sendCommand(const QString &body, RemoteTopic topic)
 
 bool MqttTransport::sendRaw(const QString &text, RemoteTopic topic)
 {
-    return publish(topic == RemoteTopic::Sts ? topicPublishSts_ : topicPublishCfg_, text);
+    return Publica_MQTT(topic == RemoteTopic::Sts ? topicPublishSts_ : topicPublishCfg_, text);
 }
 
 // Publica_MQTT: a publish without a broker connection closes the client, whose state events then
 // bring the program back to the local side.
-bool MqttTransport::publish(const QString &topic, const QString &text)
+bool MqttTransport::Publica_MQTT(const QString &topic, const QString &text)
 {
     trace_.Escriure_REPortserie(QStringLiteral("Publica_MQTT: topic=") + topic + QStringLiteral("  str=") + text);
     if (topic.isEmpty())

@@ -34,6 +34,10 @@ public:
     int transmitLampTicks() const override { return 4; }
     // Publica_MQTT_Array: raw bytes for the fire panel.
     bool sendPanelBytes(const QByteArray &bytes);
+    // Publishes a text on any topic, one byte per character (a door order on the user's topic).
+    bool Publica_MQTT(const QString &topic, const QString &text);
+    // The session is being reopened after a message without a topic: the screen stays as it is.
+    bool reconnecting() const { return reconnexio_mqtt_; }
 
     QString topicPublishCfg() const { return topicPublishCfg_; }
     QString topicPublishSts() const { return topicPublishSts_; }
@@ -47,7 +51,6 @@ signals:
 
 private:
     QString topic(const char *prefix, const char *tail) const;
-    bool publish(const QString &topic, const QString &text);
     void followClient(bool connected, MqttState state);
     void connected();
     void subscribeTwice(const char *prefix);

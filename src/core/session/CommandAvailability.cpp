@@ -52,6 +52,11 @@ void CommandAvailability::writeRunning(bool running)
     set(kOtherCommands, !running);
 }
 
+void CommandAvailability::remoteSessionLost()
+{
+    set(kOtherCommands, true);
+}
+
 void CommandAvailability::cloudFunctionsChanged(bool enabled)
 {
     set(kCloudViews, enabled);

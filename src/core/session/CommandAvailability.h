@@ -25,6 +25,8 @@ public:
     // A write run holds the link: the other views and menus wait for its end.
     void writeRunning(bool running);
     void cloudFunctionsChanged(bool enabled);
+    // The remote session was lost: whatever a write run held is free again.
+    void remoteSessionLost();
     // The status view came forward: its button and the views beside it are available.
     void statusScreenShown();
 

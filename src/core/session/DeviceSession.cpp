@@ -3,6 +3,8 @@
 #include "core/base/Prompter.h"
 #include "core/session/ProgramContext.h"
 
+#include <QRandomGenerator>
+
 namespace quelta {
 
 DeviceSession::DeviceSession(ProgramContext &context, QObject *parent)
@@ -14,6 +16,7 @@ DeviceSession::DeviceSession(ProgramContext &context, QObject *parent)
                   [&context] { return context.windowTitle(); })
     , lock_(link_, channel_, context.statusBar(), context.prompter())
     , mqtt_(link_, context.trace())
+    , ownClientId_(QStringLiteral("quelta-") + QString::number(QRandomGenerator::global()->generate64(), 16))
 {
     connect(&channel_, &CommandChannel::received, &dispatcher_, &ReplyDispatcher::ComPortRxChar);
     connect(&channel_, &CommandChannel::messageReceived, &dispatcher_, &ReplyDispatcher::RebutIP);
@@ -29,26 +32,105 @@ DeviceSession::DeviceSession(ProgramContext &context, QObject *parent)
     connect(&mqtt_, &MqttTransport::probeSent, &supervisor_, [this] { supervisor_.startSupervision(8000); });
 }
 
+MqttSettings DeviceSession::broker() const
+{
+    const ConfigInicial &values = context_.settings().values();
+    MqttSettings broker;
+    if (brokerForThisRun_) {
+        broker = *brokerForThisRun_;
+    } else {
+        broker.host = values.brokerHost;
+        broker.port = values.brokerPort;
+        broker.userName = values.brokerUser;
+        broker.password = values.brokerPassword;
+    }
+    if (broker.clientId.isEmpty())
+        broker.clientId = values.idUsuari.isEmpty() ? ownClientId_ : values.idUsuari;
+    return broker;
+}
+
+void DeviceSession::storeBroker(const MqttSettings &broker)
+{
+    ConfigInicial &values = context_.settings().values();
+    values.brokerHost = broker.host;
+    values.brokerPort = broker.port;
+    values.brokerUser = broker.userName;
+    values.brokerPassword = broker.password;
+    context_.settings().GuardarConfigInicial();
+    brokerForThisRun_.reset();
+}
+
+// A device linked on the port is locked and silenced first, so that only the remote device talks.
 void DeviceSession::BConnectarMQTTClick()
 {
+    if (link_.isLocal() && link_.circuittrobat) {
+        leaveLocalDevice();
+        link_.circuit = link_.circuittrobat = false;
+        emit clearAllFields();
+    }
+    mqtt_.setBroker(broker());
     channel_.activate(mqtt_);
     mqtt_.open();
 }
 
+bool DeviceSession::connectRemote(const QString &identifier)
+{
+    if (link_.circuit && link_.isLocal()) {
+        context_.prompter().ElMeuMessageDlg(dialog::warning(
+            tr("Hay un equipo conectado al puerto USB.\r\nDesconecte el puerto USB antes de conectar por internet")));
+        return false;
+    }
+    link_.identConnectar = identifier.trimmed();
+    BConnectarMQTTClick();
+    return true;
+}
+
+void DeviceSession::BBConnectarRemotClick(const QString &identifier)
+{
+    if (mqtt_.state() == Transport::State::Open) {
+        DesconnectarMQTT();
+        return;
+    }
+    link_.identConnectar = identifier.trimmed();
+    BConnectarMQTTClick();
+}
+
 // A refused session leaves the program on the local side; a lost one also forgets the device.
+// A session reopened after a message without a topic leaves the screen as it was.
 void DeviceSession::followRemoteSession(Transport::State state)
 {
     if (state == Transport::State::Open) {
         channel_.activate(mqtt_);
+        if (!mqtt_.reconnecting())
+            remoteSessionEstablished();
     } else if (state == Transport::State::Closed && link_.isRemote()) {
         channel_.activate(channel_.serial());
-    } else if (state == Transport::State::Lost) {
-        link_.tempsllegir = 0;
-        supervisor_.stopSupervision();
-        channel_.activate(channel_.serial());
-        link_.circuit = link_.circuittrobat = false;
-        emit clearAllFields();
+    } else if (state == Transport::State::Lost && !mqtt_.reconnecting()) {
+        resetAfterLostSession();
     }
+}
+
+void DeviceSession::remoteSessionEstablished()
+{
+    StatusBar &bar = context_.statusBar();
+    bar.setPanel(0, tr("Conectando"));
+    bar.setPanel(1, tr("Conectando con el circuito"));
+    bar.setProgress(0);
+    link_.comunicacioLocal = false;
+    emit remoteSessionOpened();
+    supervisor_.BBLlegirEstatClick();
+}
+
+// The broker keeps being retried; meanwhile the program is back on the local link, unless the
+// editors hold an imported template that is waiting for the device.
+void DeviceSession::resetAfterLostSession()
+{
+    channel_.activate(channel_.serial());
+    supervisor_.remoteConnectionLost();
+    emit remoteSessionLost();
+    if (!link_.plantillaImportada)
+        switchToLocal();
+    context_.views().setPanelmostrat(View::Estat);
 }
 
 void DeviceSession::startLink()
@@ -110,7 +192,14 @@ void DeviceSession::CCBPortChange()
         supervisor_.startSupervision(500);
 }
 
+// The installer's own choice of the local link also ends the broker's reconnection attempts.
 void DeviceSession::MIIComunicacioLocalClick()
+{
+    mqtt_.client().stopReconnecting();
+    switchToLocal();
+}
+
+void DeviceSession::switchToLocal()
 {
     channel_.endRemoteSession();
     channel_.activate(channel_.serial());

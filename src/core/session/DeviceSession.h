@@ -9,6 +9,8 @@
 
 #include <QObject>
 
+#include <optional>
+
 namespace quelta {
 
 class ProgramContext;
@@ -42,20 +44,40 @@ public:
     void CCBPortChange();
     // "Local": back to the local link.
     void MIIComunicacioLocalClick();
+    // The broker of this run instead of the stored one (a test broker, a demo's); without a client
+    // identifier of its own it takes the usual one.
+    void setBrokerForThisRun(const MqttSettings &broker) { brokerForThisRun_ = broker; }
+    // The broker the next remote session meets: the stored endpoint and credentials, the cloud
+    // user's identifier as the client identifier (one of this run's own without a cloud user).
+    MqttSettings broker() const;
+    // The installer's broker, stored: it replaces this run's too.
+    void storeBroker(const MqttSettings &broker);
     // The remote session with the device named by identConnectar: commands go through the broker
     // from now on, and the device is probed once the subscriptions stand.
     void BConnectarMQTTClick();
     // The remote device is locked and silenced, and the session closed.
     void DesconnectarMQTT() { mqtt_.close(); }
+    // Opening a remote session for a device from the device list: refused while a device answers
+    // on the USB port.
+    bool connectRemote(const QString &identifier);
+    // The remote panel's button: connects, or closes the session the button offers to end.
+    void BBConnectarRemotClick(const QString &identifier);
 
 signals:
     // Back to the state without a device (Esborra_Camps).
     void clearAllFields();
     void localLinkSelected();
+    // The broker took the session: the remote panel comes forward, lit, with "Desconectar".
+    void remoteSessionOpened();
+    // The broker connection was lost: the remote panel goes grey and its button away.
+    void remoteSessionLost();
 
 private:
     void leaveLocalDevice();
     void followRemoteSession(Transport::State state);
+    void remoteSessionEstablished();
+    void resetAfterLostSession();
+    void switchToLocal();
 
     ProgramContext &context_;
     LinkState link_;
@@ -64,6 +86,8 @@ private:
     LinkSupervisor supervisor_;
     ProgrammingLock lock_;
     MqttTransport mqtt_;
+    std::optional<MqttSettings> brokerForThisRun_;
+    QString ownClientId_;
 };
 
 } // namespace quelta

@@ -29,6 +29,9 @@ void Shell::connectModules()
     connect(this, &Shell::cloudFunctionsChanged, &commands_, &CommandAvailability::cloudFunctionsChanged);
     connect(&programming_.writeEngine(), &WriteEngine::transferControlsEnabled, &commands_,
             [this](bool enabled) { commands_.writeRunning(!enabled); });
+    connect(&device_, &DeviceSession::remoteSessionLost, &commands_, &CommandAvailability::remoteSessionLost);
+    // Door orders of a remote session go on the user's own status topic.
+    connect(&screens_.doors(), &DoorsScreen::remoteDoorCommand, &device_.mqtt(), &MqttTransport::Publica_MQTT);
 }
 
 void Shell::applyFormatSettings()

@@ -183,7 +183,7 @@ private:
     QHash<QString, QString> values_;
 };
 
-Templates::Templates(ConfigurationModel &model, const LinkState &link, const TransferActivity &activity, ViewState &views,
+Templates::Templates(ConfigurationModel &model, LinkState &link, const TransferActivity &activity, ViewState &views,
                      ProgrammingLock &lock, Prompter &prompter, QObject *parent)
     : QObject(parent)
     , model_(model)
@@ -415,6 +415,7 @@ TemplateResult Templates::Carrega_dades_fitxer(const QStringList &lines)
     const std::optional<ProgPage> panelPage = panelPageFor(panel);
     loadFields(values, panelPage);
     loadGrids(values, panelPage);
+    link_.plantillaImportada = true;
     return {};
 }
 

@@ -57,7 +57,7 @@ public:
     // The hint text of a control or grid by its name; its second line describes a template line.
     using HintSource = std::function<QString(const QString &controlName)>;
 
-    Templates(ConfigurationModel &model, const LinkState &link, const TransferActivity &activity, ViewState &views,
+    Templates(ConfigurationModel &model, LinkState &link, const TransferActivity &activity, ViewState &views,
               ProgrammingLock &lock, Prompter &prompter, QObject *parent = nullptr);
 
     void setHintSource(HintSource hints) { hints_ = std::move(hints); }
@@ -105,7 +105,7 @@ private:
     void addModified(int count);
 
     ConfigurationModel &model_;
-    const LinkState &link_;
+    LinkState &link_;
     const TransferActivity &activity_;
     ViewState &views_;
     ProgrammingLock &lock_;

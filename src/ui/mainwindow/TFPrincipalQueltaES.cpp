@@ -2,8 +2,11 @@
 
 #include "core/session/Shell.h"
 #include "ui/dialogs/MessageDialogs.h"
+#include "ui/dialogs/BrokerSettingsDialog.h"
 #include "ui/mainwindow/ClickGesture.h"
+#include "ui/mainwindow/RemotePanel.h"
 #include "ui/mainwindow/StatusLamp.h"
+#include "ui/pages/Colours.h"
 #include "ui/pages/ProgrammingView.h"
 #include "ui/panels/PanelScreensView.h"
 #include "ui/status/LampPainter.h"
@@ -102,7 +105,6 @@ TFPrincipalQueltaES::TFPrincipalQueltaES(Shell &shell, QWidget *parent)
     shell_.Esborra_Camps();
 
     shell_.startLink();
-    hideConnectButton();
 
     linkStrip_->setCurrentWidget(PUSB_);
     MIIComunicacioLocal_->setChecked(true);
@@ -198,22 +200,8 @@ QWidget *TFPrincipalQueltaES::buildLinkStrip()
     PRes_->hide();
     usb->addWidget(PRes_);
 
-    PIP_ = new QFrame(linkStrip_);
-    PIP_->setObjectName(QStringLiteral("PIP"));
-    auto *remoteCaption = new QLabel(PIP_);
-    registerCaption([remoteCaption](const QString &text) { remoteCaption->setText(text); },
-                    QT_TR_NOOP("COMUNICACION REMOTA"));
-    BBConnectarRemot_ = new QPushButton(PIP_);
-    BBConnectarRemot_->setObjectName(QStringLiteral("BBConnectarRemot"));
-    auto *remote = new QHBoxLayout(PIP_);
-    remote->addWidget(remoteCaption);
-    remote->addWidget(lineEdit("EIPRemot", 160, PIP_));
-    remote->addWidget(lineEdit("EPortRemot", 70, PIP_));
-    remote->addWidget(BBConnectarRemot_);
-    remote->addStretch(1);
-
-    for (QWidget *panel : {PUSB_, PIP_})
-        panel->setAutoFillBackground(true);
+    PIP_ = new RemotePanel(device_, linkStrip_);
+    PUSB_->setAutoFillBackground(true);
     linkStrip_->addWidget(PUSB_);
     linkStrip_->addWidget(PIP_);
     return linkStrip_;
@@ -429,12 +417,15 @@ void TFPrincipalQueltaES::buildMenus()
     auto *modes = new QActionGroup(comunicacio);
     MIIComunicacioLocal_ = addMenuItem(comunicacio, "MIIComunicacioLocal", QT_TR_NOOP("Local"));
     connect(MIIComunicacioLocal_, &QAction::triggered, this, &TFPrincipalQueltaES::MIIComunicacioLocalClick);
-    QAction *remota = addMenuItem(comunicacio, "MIIComunicacioRemota", QT_TR_NOOP("Remota"));
-    for (QAction *mode : {MIIComunicacioLocal_, remota}) {
+    MIIComunicacioRemota_ = addMenuItem(comunicacio, "MIIComunicacioRemota", QT_TR_NOOP("Remota"));
+    connect(MIIComunicacioRemota_, &QAction::triggered, this, &TFPrincipalQueltaES::MIIComunicacioRemotaClick);
+    for (QAction *mode : {MIIComunicacioLocal_, MIIComunicacioRemota_}) {
         mode->setCheckable(true);
         modes->addAction(mode);
     }
-    remota->setVisible(false);
+    comunicacio->addSeparator();
+    QAction *broker = addMenuItem(comunicacio, "MIIServidorMQTT", QT_TR_NOOP("Servidor MQTT..."));
+    connect(broker, &QAction::triggered, this, &TFPrincipalQueltaES::MIIServidorMQTTClick);
 
     buildLanguageMenu(addTopMenu("MIIdioma", QT_TR_NOOP("Idioma")));
 
@@ -503,6 +494,8 @@ void TFPrincipalQueltaES::connectShell()
     connect(&context_.views(), &ViewState::panelmostratChanged, this, &TFPrincipalQueltaES::bringToFront);
     connect(&shell_, &Shell::languageChanged, this, &TFPrincipalQueltaES::checkLanguageItem);
     connect(&device_, &DeviceSession::localLinkSelected, this, &TFPrincipalQueltaES::showLocalLink);
+    connect(&device_, &DeviceSession::remoteSessionOpened, this, &TFPrincipalQueltaES::showRemoteSessionOpened);
+    connect(&device_, &DeviceSession::remoteSessionLost, PIP_, &RemotePanel::showLost);
     connect(&programming_, &Programming::programmingViewShown, this, [this] { bringToFront(View::Programacio); });
     connect(&context_.views(), &ViewState::resultTextChanged, this, &TFPrincipalQueltaES::showResult);
     connect(&shell_.commands(), &CommandAvailability::changed, this, &TFPrincipalQueltaES::paintCommands);
@@ -581,12 +574,10 @@ void TFPrincipalQueltaES::paintLamps()
 void TFPrincipalQueltaES::showConnectionEstablished()
 {
     const LinkState &link = device_.link();
-    QWidget *linkPanel = link.isRemote() ? PIP_ : PUSB_;
-    linkPanel->setPalette(QPalette(QColor(125, 184, 255)));
-    if (link.isRemote()) {
-        BBConnectarRemot_->setText(tr("Desconectar"));
-        BBConnectarRemot_->show();
-    }
+    if (link.isRemote())
+        PIP_->showLinked();
+    else
+        PUSB_->setPalette(QPalette(colours::kLightBlue));
     ComLedRX_->show();
     ComLedTX_->show();
     const bool panelLink = link.connex_Quelta_Agui == 1 || link.connex_Quelta_Agui == 2;
@@ -597,8 +588,7 @@ void TFPrincipalQueltaES::showConnectionEstablished()
 // The device's panels would show stale data: the status view says there is no device.
 void TFPrincipalQueltaES::showConnectionEnded()
 {
-    for (QWidget *panel : {PUSB_, PIP_})
-        panel->setPalette(QPalette());
+    PUSB_->setPalette(QPalette());
     showSinConexio();
 }
 
@@ -690,14 +680,9 @@ void TFPrincipalQueltaES::showSinConexio()
     deviceStatusPanels_->hide();
     PEstatCaption_->setText(tr("SIN   CONEXION"));
     PEstatCaption_->show();
-    hideConnectButton();
-}
-
-// The remote panel's button reads "Conectar" and waits hidden until a remote session is offered.
-void TFPrincipalQueltaES::hideConnectButton()
-{
-    BBConnectarRemot_->setText(tr("Conectar"));
-    BBConnectarRemot_->hide();
+    // A remote session being opened keeps its button.
+    if (!device_.link().isRemote())
+        PIP_->reset();
 }
 
 void TFPrincipalQueltaES::closeEvent(QCloseEvent *event)
@@ -835,6 +820,29 @@ void TFPrincipalQueltaES::CCBPortChange(const QString &name)
 void TFPrincipalQueltaES::MIIComunicacioLocalClick()
 {
     device_.MIIComunicacioLocalClick();
+}
+
+// The remote panel comes forward, offering a session with the device last identified.
+void TFPrincipalQueltaES::MIIComunicacioRemotaClick()
+{
+    linkStrip_->setCurrentWidget(PIP_);
+    PIP_->offerConnection();
+}
+
+void TFPrincipalQueltaES::MIIServidorMQTTClick()
+{
+    BrokerSettingsDialog dialog(device_.broker(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    device_.storeBroker(dialog.broker());
+    PIP_->showBroker(device_.broker());
+}
+
+void TFPrincipalQueltaES::showRemoteSessionOpened()
+{
+    linkStrip_->setCurrentWidget(PIP_);
+    MIIComunicacioRemota_->setChecked(true);
+    PIP_->showLinked();
 }
 
 void TFPrincipalQueltaES::MITancarSessioClick()

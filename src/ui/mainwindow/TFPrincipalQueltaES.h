@@ -31,6 +31,7 @@ enum class View;
 namespace quelta::ui {
 
 class ClickGesture;
+class RemotePanel;
 class ProgrammingView;
 class StatusBarPanel;
 class StatusLamp;
@@ -94,7 +95,6 @@ private:
 
     void FormActivate();
     void showSinConexio();
-    void hideConnectButton();
     void refreshPortList();
     QWidget *pageOf(View view) const;
     void bringToFront(View view);
@@ -124,6 +124,9 @@ private:
     void BBLlegirEstatClick();
     void CCBPortChange(const QString &name);
     void MIIComunicacioLocalClick();
+    void MIIComunicacioRemotaClick();
+    void MIIServidorMQTTClick();
+    void showRemoteSessionOpened();
     void BBDesbloqueigAcceptarClick();
     void BBDesbloqueigCancellarClick();
     void MITancarSessioClick();
@@ -149,8 +152,7 @@ private:
     QStackedWidget *linkStrip_ = nullptr;
     QWidget *PUSB_ = nullptr;
     QComboBox *CCBPort_ = nullptr;
-    QWidget *PIP_ = nullptr;
-    QPushButton *BBConnectarRemot_ = nullptr;
+    RemotePanel *PIP_ = nullptr;
 
     QStackedWidget *views_ = nullptr;
     QWidget *PEstat_ = nullptr;
@@ -182,6 +184,7 @@ private:
     QAction *MIIImportarPlantilla_ = nullptr;
     QLabel *PRes_ = nullptr;
     QAction *MIIComunicacioLocal_ = nullptr;
+    QAction *MIIComunicacioRemota_ = nullptr;
     QActionGroup *languageItems_ = nullptr;
     ClickGesture *consoleGesture_ = nullptr;
     ClickGesture *updateGesture_ = nullptr;
