@@ -19,8 +19,22 @@ bool SimulatedDevice::start(const QStringList &options)
         if (!process_.waitForReadyRead(5000))
             return false;
     }
-    portPath_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
-    return !portPath_.isEmpty();
+    announced_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
+    return !announced_.isEmpty();
+}
+
+bool SimulatedDevice::startOnBroker(int port, const QStringList &options)
+{
+    return start(QStringList{QStringLiteral("--mqtt"), QStringLiteral("127.0.0.1:%1").arg(port)} + options);
+}
+
+std::optional<int> SimulatedDevice::exitCode(int timeoutMs)
+{
+    if (process_.state() != QProcess::NotRunning && !process_.waitForFinished(timeoutMs))
+        return std::nullopt;
+    if (process_.exitStatus() != QProcess::NormalExit)
+        return std::nullopt;
+    return process_.exitCode();
 }
 
 void SimulatedDevice::stop()

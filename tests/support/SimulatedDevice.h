@@ -4,10 +4,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace quelta::test {
 
 // A quelta-devsim process serving a pseudo-terminal, for tests that talk to a device over a real
-// serial line. POSIX only.
+// serial line, or an MQTT broker, for tests that reach it remotely. POSIX only.
 class SimulatedDevice
 {
 public:
@@ -18,18 +20,25 @@ public:
 
     // Starts the device with these options (--config, --fault...) and waits for its port.
     bool start(const QStringList &options = {});
+    // Starts the device on the broker at this loopback port and waits until it has subscribed.
+    bool startOnBroker(int port, const QStringList &options = {});
     void stop();
+    // Waits for the process to end by itself: its exit code, or nothing while it still runs.
+    std::optional<int> exitCode(int timeoutMs);
     // Freezes the process: the device falls silent without its port going away.
     void pause();
     void resume();
 
-    QString portPath() const { return portPath_; }
+    // What the device announced on starting: the port's path, or on a broker its identifier,
+    // which names its topics.
+    QString portPath() const { return announced_; }
+    QString identifier() const { return announced_; }
     // The shipped device configurations.
     static QString config(const QString &name);
 
 private:
     QProcess process_;
-    QString portPath_;
+    QString announced_;
     bool paused_ = false;
 };
 

@@ -33,6 +33,14 @@ void Device::receive(QByteArrayView bytes)
     sendEvents();
 }
 
+// No panel is simulated on its serial side yet: it sends every byte back.
+QByteArray Device::passToPanel(QByteArrayView bytes) const
+{
+    if (restarting_)
+        return {};
+    return bytes.toByteArray();
+}
+
 void Device::tick()
 {
     if (restarting_)
@@ -52,7 +60,7 @@ void Device::sendReplies(const QList<QByteArray> &replies)
         return;
     if (model_.faults.slowMs == 0) {
         for (const QByteArray &line : replies)
-            send(line);
+            send(line, LineKind::Reply);
         return;
     }
     delayed_.append({clock_.elapsed() + model_.faults.slowMs, replies});
@@ -64,7 +72,7 @@ void Device::releaseDelayedReplies()
 {
     while (!delayed_.isEmpty() && delayed_.first().first <= clock_.elapsed()) {
         for (const QByteArray &line : delayed_.takeFirst().second)
-            send(line);
+            send(line, LineKind::Reply);
     }
     if (!delayed_.isEmpty())
         delayTimer_.start(static_cast<int>(delayed_.first().first - clock_.elapsed()));
@@ -90,13 +98,13 @@ void Device::sendIdentity()
 
 void Device::sendFrame(const QString &frame)
 {
-    send(ansi::encode(frame) + '\r');
+    send(ansi::encode(frame) + '\r', LineKind::Frame);
 }
 
-void Device::send(const QByteArray &line)
+void Device::send(const QByteArray &line, LineKind kind)
 {
     if (const std::optional<QByteArray> sent = lineFaults_.apply(line))
-        emit lineReady(*sent);
+        emit lineReady(*sent, kind);
 }
 
 void Device::beginRestart()

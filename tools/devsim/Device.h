@@ -20,13 +20,21 @@ public:
     // The identification frame is repeated every so many status frames.
     static constexpr int kIdentityEvery = 10;
 
+    // A reply to a command, or a status or event frame: a link that keeps the two apart (MQTT)
+    // sends them on different topics.
+    enum class LineKind { Reply, Frame };
+    Q_ENUM(LineKind)
+
     Device(const DeviceConfig &config, const FaultPlan &faults, quint32 seed, QObject *parent = nullptr);
 
     void receive(QByteArrayView bytes);
+    // Bytes for the fire panel, which the device passes on unread; returns what the panel answers.
+    // The panel answers nothing while the device restarts.
+    QByteArray passToPanel(QByteArrayView bytes) const;
 
 signals:
     // One whole line, CR included.
-    void lineReady(const QByteArray &line);
+    void lineReady(const QByteArray &line, quelta::devsim::Device::LineKind kind);
 
 private:
     void tick();
@@ -35,7 +43,7 @@ private:
     void sendEvents();
     void sendIdentity();
     void sendFrame(const QString &frame);
-    void send(const QByteArray &line);
+    void send(const QByteArray &line, LineKind kind);
     void beginRestart();
     void endRestart();
 

@@ -1,9 +1,11 @@
-// quelta-devsim: a simulated Quelta communicator on a pseudo-terminal, for tests and demos.
+// quelta-devsim: a simulated Quelta communicator on a pseudo-terminal or an MQTT broker, for tests
+// and demos.
 
 #include "Device.h"
 #include "DeviceConfig.h"
 #include "Faults.h"
 #include "PacedWriter.h"
+#include "MqttPort.h"
 #include "PtyPort.h"
 
 #include <QCommandLineParser>
@@ -15,9 +17,12 @@
 
 #include <csignal>
 #include <cstdio>
+#include <functional>
+#include <optional>
 #include <sys/socket.h>
 #include <unistd.h>
 
+using namespace quelta;
 using namespace quelta::devsim;
 
 namespace {
@@ -73,6 +78,111 @@ int fail(const QString &message, int code)
     return code;
 }
 
+// The first line on standard output tells the caller where the device is.
+void announce(const QString &where)
+{
+    std::printf("%s\n", qPrintable(where));
+    std::fflush(stdout);
+}
+
+// The vanish fault: after its time the port goes the way `vanish` takes it, and the program ends.
+void vanishLater(const FaultPlan &faults, QObject *context, std::function<void()> vanish)
+{
+    if (faults.vanishMs < 0)
+        return;
+    QTimer::singleShot(faults.vanishMs, context, [vanish = std::move(vanish)] {
+        vanish();
+        QCoreApplication::quit();
+    });
+}
+
+struct Options
+{
+    FaultPlan faults;
+    DeviceConfig config;
+    int bytesPerSecond = PacedWriter::kSerialBytesPerSecond;
+    QString link;
+    std::optional<MqttSettings> broker;
+};
+
+int servePty(const Options &options)
+{
+    PtyPort pty;
+    QString error;
+    if (!pty.open(error))
+        return fail(QStringLiteral("cannot create a pseudo-terminal: ") + error, 1);
+    if (!options.link.isEmpty() && !makeLink(options.link, pty.slavePath(), error))
+        return fail(error, 1);
+    announce(pty.slavePath());
+
+    Device device(options.config, options.faults, QRandomGenerator::system()->generate());
+    PacedWriter writer([&pty](QByteArrayView bytes) { return pty.write(bytes); }, options.bytesPerSecond);
+    QObject::connect(&device, &Device::lineReady, &writer, [&](const QByteArray &line) {
+        if (pty.isConnected())
+            writer.enqueue(line);
+    });
+    QObject::connect(&pty, &PtyPort::received, &device, [&device](const QByteArray &bytes) { device.receive(bytes); });
+    QObject::connect(&pty, &PtyPort::disconnected, &writer, &PacedWriter::clear);
+    vanishLater(options.faults, &pty, [&pty] { pty.close(); });
+
+    const int code = QCoreApplication::exec();
+    removeLink(options.link, pty.slavePath());
+    return code;
+}
+
+// The device's identifier goes out once it is connected and subscribed; a broker that cannot be
+// reached then ends the program, one lost later is waited for.
+int serveBroker(const Options &options)
+{
+    const QString identifier = options.config.identity.identifier;
+    Device device(options.config, options.faults, QRandomGenerator::system()->generate());
+    MqttPort port(*options.broker, identifier, options.bytesPerSecond,
+                  [&device](QByteArrayView bytes) { return device.passToPanel(bytes); });
+    QObject::connect(&device, &Device::lineReady, &port, &MqttPort::send);
+    QObject::connect(&port, &MqttPort::commandReceived, &device, [&device](const QByteArray &bytes) { device.receive(bytes); });
+    QObject::connect(&port, &MqttPort::ready, &port, [&] {
+        announce(identifier);
+        vanishLater(options.faults, &port, [&port] { port.vanish(); });
+    });
+    // Queued: the first attempt may fail before the event loop runs.
+    QObject::connect(&port, &MqttPort::unreachable, &port,
+                     [](const QString &reason) { QCoreApplication::exit(fail(reason, 1)); }, Qt::QueuedConnection);
+    port.open();
+
+    const int code = QCoreApplication::exec();
+    port.close();
+    return code;
+}
+
+// The options, or why they cannot be used.
+QString readOptions(const QCommandLineParser &parser, Options &options)
+{
+    for (const QString &fault : parser.values(QStringLiteral("fault"))) {
+        if (const QString error = addFault(options.faults, fault); !error.isEmpty())
+            return error;
+    }
+    const ConfigResult config = parser.isSet(QStringLiteral("config")) ? loadConfig(parser.value(QStringLiteral("config")))
+                                                                       : builtInConfig();
+    if (!config.error.isEmpty())
+        return config.error;
+    options.config = config.config;
+    if (parser.isSet(QStringLiteral("unpaced")))
+        options.bytesPerSecond = 0;
+    options.link = parser.value(QStringLiteral("link"));
+    const bool credentials = parser.isSet(QStringLiteral("mqtt-user")) || parser.isSet(QStringLiteral("mqtt-password"));
+    if (!parser.isSet(QStringLiteral("mqtt")))
+        return credentials ? QStringLiteral("--mqtt-user and --mqtt-password need --mqtt") : QString();
+    if (!options.link.isEmpty())
+        return QStringLiteral("--link needs the pseudo-terminal: it cannot go with --mqtt");
+    const QString address = parser.value(QStringLiteral("mqtt"));
+    options.broker = brokerAddress(address);
+    if (!options.broker)
+        return QStringLiteral("--mqtt %1: needs HOST or HOST:PORT").arg(address);
+    options.broker->userName = parser.value(QStringLiteral("mqtt-user"));
+    options.broker->password = parser.value(QStringLiteral("mqtt-password"));
+    return {};
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -81,58 +191,25 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("quelta-devsim"));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("A simulated Quelta communicator on a pseudo-terminal."));
+    parser.setApplicationDescription(
+        QStringLiteral("A simulated Quelta communicator on a pseudo-terminal or an MQTT broker."));
     parser.addHelpOption();
-    const QCommandLineOption configOption(QStringLiteral("config"), QStringLiteral("Device description (JSON)."),
-                                          QStringLiteral("FILE"));
-    const QCommandLineOption linkOption(QStringLiteral("link"),
-                                        QStringLiteral("Symbolic link to the pseudo-terminal, replaced if present."),
-                                        QStringLiteral("PATH"));
-    const QCommandLineOption unpacedOption(QStringLiteral("unpaced"),
-                                           QStringLiteral("Write at once instead of at 115200 baud."));
-    const QCommandLineOption faultOption(QStringLiteral("fault"), QStringLiteral("Misbehave (see README.md)."),
-                                         QStringLiteral("FAULT"));
-    parser.addOptions({configOption, linkOption, unpacedOption, faultOption});
+    parser.addOptions({
+        {QStringLiteral("config"), QStringLiteral("Device description (JSON)."), QStringLiteral("FILE")},
+        {QStringLiteral("link"), QStringLiteral("Symbolic link to the pseudo-terminal, replaced if present."),
+         QStringLiteral("PATH")},
+        {QStringLiteral("unpaced"), QStringLiteral("Write at once instead of at 115200 baud.")},
+        {QStringLiteral("fault"), QStringLiteral("Misbehave (see README.md)."), QStringLiteral("FAULT")},
+        {QStringLiteral("mqtt"), QStringLiteral("Serve through this MQTT broker instead of a pseudo-terminal."),
+         QStringLiteral("HOST[:PORT]")},
+        {QStringLiteral("mqtt-user"), QStringLiteral("User name at the broker."), QStringLiteral("USER")},
+        {QStringLiteral("mqtt-password"), QStringLiteral("Password at the broker."), QStringLiteral("PASSWORD")},
+    });
     parser.process(app);
 
-    FaultPlan faults;
-    for (const QString &fault : parser.values(faultOption)) {
-        if (const QString error = addFault(faults, fault); !error.isEmpty())
-            return fail(error, 2);
-    }
-    const ConfigResult config =
-        parser.isSet(configOption) ? loadConfig(parser.value(configOption)) : builtInConfig();
-    if (!config.error.isEmpty())
-        return fail(config.error, 2);
-
-    PtyPort pty;
-    QString error;
-    if (!pty.open(error))
-        return fail(QStringLiteral("cannot create a pseudo-terminal: ") + error, 1);
-    const QString link = parser.value(linkOption);
-    if (!link.isEmpty() && !makeLink(link, pty.slavePath(), error))
-        return fail(error, 1);
-    std::printf("%s\n", qPrintable(pty.slavePath()));
-    std::fflush(stdout);
-
-    Device device(config.config, faults, QRandomGenerator::system()->generate());
-    PacedWriter writer([&pty](QByteArrayView bytes) { return pty.write(bytes); },
-                       parser.isSet(unpacedOption) ? 0 : PacedWriter::kSerialBytesPerSecond);
-    QObject::connect(&device, &Device::lineReady, &writer, [&](const QByteArray &line) {
-        if (pty.isConnected())
-            writer.enqueue(line);
-    });
-    QObject::connect(&pty, &PtyPort::received, &device, [&device](const QByteArray &bytes) { device.receive(bytes); });
-    QObject::connect(&pty, &PtyPort::disconnected, &writer, &PacedWriter::clear);
-    if (faults.vanishMs >= 0) {
-        QTimer::singleShot(faults.vanishMs, &app, [&] {
-            pty.close();
-            QCoreApplication::quit();
-        });
-    }
+    Options options;
+    if (const QString error = readOptions(parser, options); !error.isEmpty())
+        return fail(error, 2);
     quitOnSignals(app);
-
-    const int code = QCoreApplication::exec();
-    removeLink(link, pty.slavePath());
-    return code;
+    return options.broker ? serveBroker(options) : servePty(options);
 }
