@@ -5,12 +5,14 @@
 #   ./run.sh --device NAME   the same with another simulated device of tools/devsim/configs
 #                            (aesa, aec5, cofem, urano, syncro, id3000, standard...)
 #   ./run.sh --port NAME     the tool on a real device's serial port (COM3, /dev/ttyUSB0...)
-# Without a display it runs quelta-cli instead: the device's identity, a status frame and its
-# configuration.
+# A local MQTT broker serves a second simulated device of the same kind, so that the window can
+# switch to "Comunicación > Remota" and back. Without a display it runs quelta-cli instead: the
+# device's identity, a status frame and its configuration, then the same device reached remotely.
 set -euo pipefail
 QUELTA_ROOT=$(cd "$(dirname "$0")" && pwd)
 BUILD="$QUELTA_ROOT/build"
 source "$QUELTA_ROOT/scripts/deps.sh"
+source "$QUELTA_ROOT/scripts/broker.sh"
 
 port=""
 device=bc600
@@ -27,15 +29,27 @@ config="$QUELTA_ROOT/tools/devsim/configs/$device.json"
 quelta_install_dependencies
 quelta_build "$BUILD"
 
+pids=()
+trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
+devsim="$BUILD/tools/devsim/quelta-devsim"
 if [ -z "$port" ]; then
     # No real device given: a simulated one on a pseudo-terminal, for as long as this script runs.
     port="$BUILD/devsim-port"
-    "$BUILD/tools/devsim/quelta-devsim" --config "$config" --link "$port" >/dev/null &
-    devsim=$!
-    trap 'kill "$devsim" 2>/dev/null || true' EXIT
+    "$devsim" --config "$config" --link "$port" >/dev/null &
+    pids+=($!)
     for _ in $(seq 50); do [ -e "$port" ] && break; sleep 0.1; done
     echo "Simulated device ($device) on $port"
 fi
+
+# The remote side: a broker of our own and a simulated device reached through it.
+broker_port=$(quelta_free_port)
+quelta_start_broker "$BUILD/broker" "$broker_port"
+pids+=("$QUELTA_BROKER_PID")
+"$devsim" --config "$config" --mqtt "127.0.0.1:$broker_port" >"$BUILD/broker/devsim.out" &
+pids+=($!)
+for _ in $(seq 50); do [ -s "$BUILD/broker/devsim.out" ] && break; sleep 0.1; done
+remote_id=$(head -n 1 "$BUILD/broker/devsim.out")
+echo "Remote simulated device $remote_id through the MQTT broker at 127.0.0.1:$broker_port"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     cat >&2 <<'MSG'
@@ -50,6 +64,8 @@ MSG
     "$cli" --port "$port" status --json
     echo "\$ quelta-cli --port $port read"
     "$cli" --port "$port" read
+    echo "\$ quelta-cli --mqtt 127.0.0.1:$broker_port --id $remote_id identify"
+    "$cli" --mqtt "127.0.0.1:$broker_port" --id "$remote_id" identify
     exit 0
 fi
-"$BUILD/src/app/quelta" --port "$port"
+"$BUILD/src/app/quelta" --port "$port" --broker "127.0.0.1:$broker_port"

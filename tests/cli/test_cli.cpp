@@ -1,3 +1,4 @@
+#include "CliRun.h"
 #include "SimulatedDevice.h"
 
 #include <QJsonDocument>
@@ -7,31 +8,10 @@
 #include <QtTest>
 
 using namespace quelta;
+using test::CliRun;
+using test::runCli;
 
 namespace {
-
-struct CliRun
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-CliRun runCli(const QStringList &arguments)
-{
-    QProcess cli;
-    cli.start(QStringLiteral(QUELTA_CLI_BINARY), arguments);
-    CliRun run;
-    if (!cli.waitForFinished(60000)) {
-        cli.kill();
-        run.err = QStringLiteral("quelta-cli did not finish");
-        return run;
-    }
-    run.exitCode = cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
-    run.out = QString::fromUtf8(cli.readAllStandardOutput());
-    run.err = QString::fromUtf8(cli.readAllStandardError());
-    return run;
-}
 
 // A shipped device description with some members changed, written into dir.
 QString deviceVariant(const QTemporaryDir &dir, const QString &base, const QByteArray &members)

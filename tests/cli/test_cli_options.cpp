@@ -26,6 +26,13 @@ private slots:
         QTest::newRow("frames not a number") << "--port P status -n many" << false;
         QTest::newRow("timeout zero") << "--port P --timeout 0 identify" << false;
         QTest::newRow("option of another command") << "--port P identify --json" << false;
+        QTest::newRow("remote") << "--mqtt broker.lan:1884 --id 3A0F --gprs --mqtt-user u --mqtt-password p --client-id c read" << true;
+        QTest::newRow("remote, default port") << "--mqtt localhost --id 3A0F identify" << true;
+        QTest::newRow("remote without identifier") << "--mqtt localhost identify" << false;
+        QTest::newRow("identifier without broker") << "--id 3A0F identify" << false;
+        QTest::newRow("port and broker") << "--port P --mqtt localhost --id 3A0F identify" << false;
+        QTest::newRow("broker port out of range") << "--mqtt localhost:70000 --id 3A0F identify" << false;
+        QTest::newRow("broker without host") << "--mqtt :1883 --id 3A0F identify" << false;
     }
 
     void commandLines()
@@ -49,6 +56,23 @@ private slots:
         QCOMPARE(options.command, Command::Status);
         QCOMPARE(options.frames, 4);
         QVERIFY(options.json);
+        QVERIFY(!options.remote);
+    }
+
+    void remoteValuesAreTaken()
+    {
+        const ParsedOptions parsed = parseOptions(QStringLiteral("--mqtt 10.0.0.5:1884 --id 3A0F --gprs --mqtt-user u "
+                                                                 "--mqtt-password p --client-id c identify")
+                                                      .split(QLatin1Char(' ')));
+        QVERIFY(parsed.options && parsed.options->remote);
+        const RemoteOptions &remote = *parsed.options->remote;
+        QCOMPARE(remote.broker.host, QStringLiteral("10.0.0.5"));
+        QCOMPARE(remote.broker.port, 1884);
+        QCOMPARE(remote.identifier, QStringLiteral("3A0F"));
+        QVERIFY(remote.gprs);
+        QCOMPARE(remote.broker.userName, QStringLiteral("u"));
+        QCOMPARE(remote.broker.password, QStringLiteral("p"));
+        QCOMPARE(remote.broker.clientId, QStringLiteral("c"));
     }
 };
 

@@ -128,7 +128,7 @@ private slots:
         DiagnosticTrace trace;
         ReplyDispatcher dispatcher(link, trace);
         QSignalSpy write(&dispatcher, &ReplyDispatcher::wakeWriteEngine);
-        QSignalSpy supervision(&dispatcher, &ReplyDispatcher::wakeSupervision);
+        QSignalSpy supervision(&dispatcher, &ReplyDispatcher::versionReplyArrived);
         QSignalSpy remote(&dispatcher, &ReplyDispatcher::remoteLineArrived);
 
         dispatcher.RebutIP(QStringLiteral("+0102:abc"));

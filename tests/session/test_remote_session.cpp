@@ -1,42 +1,74 @@
 #include "Broker.h"
 #include "ShellHarness.h"
+#include "SimulatedDevice.h"
 
 #include <QSignalSpy>
+
+#include <algorithm>
 #include <QtTest>
 
 using namespace quelta;
 
 namespace {
 
-const QString kIdent = QStringLiteral("3A0F2C1B84D95E07");
+// Supervision runs ten times faster than in the window, so that a silent device is given up soon.
+constexpr int kTimeDivisor = 10;
 
-MqttSettings broker(int port, const QString &clientId)
+MqttSettings broker(int port, const QString &user = {}, const QString &password = {})
 {
     MqttSettings settings;
     settings.host = QStringLiteral("127.0.0.1");
     settings.port = port;
-    settings.clientId = clientId;
+    settings.userName = user;
+    settings.password = password;
+    settings.clientId = QStringLiteral("installer-7");
     return settings;
 }
 
-// A device that answers on the broker as the real one does: its version, then its stream.
-struct RemoteDevice
+// Everything published to the device, as the device hears it.
+struct Listener
 {
     MqttClient client;
     QList<QByteArray> heard;
 
-    explicit RemoteDevice(int port)
+    Listener(int port, const QString &identifier)
     {
-        QObject::connect(&client, &MqttClient::publishReceived, &client, [this](const QString &, const QByteArray &payload) {
-            heard << payload;
-            if (payload == "qz+ver")
-                client.publish(QStringLiteral("gcfg/%1/.").arg(kIdent),
-                               QStringLiteral("+ver:Quelta_v8.7.12,%1,AE/SA\r").arg(kIdent).toLatin1());
-            else if (payload == "qz+INf")
-                client.publish(QStringLiteral("gcfg/%1/.").arg(kIdent), "+Inf:Ena\r");
-        });
-        client.configure(broker(port, QStringLiteral("device")));
+        QObject::connect(&client, &MqttClient::publishReceived, &client,
+                         [this](const QString &, const QByteArray &payload) { heard << payload; });
+        MqttSettings settings = broker(port);
+        settings.clientId = QStringLiteral("listener");
+        client.configure(settings);
         client.connectToBroker();
+        QSignalSpy subscribed(&client, &MqttClient::subscriptionAcknowledged);
+        if (QTest::qWaitFor([this] { return client.isConnected(); }, 5000))
+            client.subscribe(QStringLiteral("scfa/%1/#").arg(identifier));
+        subscribed.wait(5000);
+    }
+};
+
+// A shell on no serial port, its remote session going through the test broker.
+struct RemoteShell
+{
+    test::ShellHarness harness;
+    Shell &shell;
+    QStringList trace;
+
+    explicit RemoteShell(const MqttSettings &settings)
+        : shell(harness.create(QString(), kTimeDivisor))
+    {
+        shell.loadDictionaries();
+        shell.startLink();
+        shell.device().setBrokerForThisRun(settings);
+        QObject::connect(&shell.context().trace(), &DiagnosticTrace::lineAdded, &shell,
+                         [this](const QString &line) { trace << line; });
+    }
+
+    DeviceSession &session() { return shell.device(); }
+    LinkState &link() { return shell.device().link(); }
+    // A console line with this text (each line carries its time first).
+    bool traced(const QString &text) const
+    {
+        return std::any_of(trace.cbegin(), trace.cend(), [&text](const QString &line) { return line.contains(text); });
     }
 };
 
@@ -53,42 +85,124 @@ private slots:
     {
         test::Broker server;
         QVERIFY(server.start());
-        RemoteDevice device(server.port());
-        QTRY_VERIFY(device.client.isConnected());
-        QSignalSpy subscribed(&device.client, &MqttClient::subscriptionAcknowledged);
-        device.client.subscribe(QStringLiteral("+/%1/#").arg(kIdent));
-        QTRY_COMPARE(subscribed.count(), 1);
+        test::SimulatedDevice device;
+        QVERIFY(device.startOnBroker(server.port(), {QStringLiteral("--unpaced"), QStringLiteral("--config"),
+                                                     test::SimulatedDevice::config(QStringLiteral("aesa.json"))}));
+        Listener listener(server.port(), device.identifier());
+        RemoteShell remote(broker(server.port()));
+        QSignalSpy opened(&remote.session(), &DeviceSession::remoteSessionOpened);
 
-        test::ShellHarness harness;
-        Shell &shell = harness.create(QString(), 10);
-        shell.startLink();
-        DeviceSession &session = shell.device();
-        session.setBrokerForThisRun(broker(server.port(), QStringLiteral("installer-7")));
-        session.link().identConnectar = kIdent;
-        session.BConnectarMQTTClick();
-        QCOMPARE(session.link().connex_remota, QStringLiteral("MQTT"));
-        QTRY_VERIFY_WITH_TIMEOUT(test::connected(shell), 15000);
-        QCOMPARE(session.link().central, QStringLiteral("AE/SA"));
-        QVERIFY(device.heard.contains("qz+ver"));
+        remote.session().BBConnectarRemotClick(device.identifier());
+        QCOMPARE(remote.link().connex_remota, QStringLiteral("MQTT"));
+        QTRY_VERIFY_WITH_TIMEOUT(test::connected(remote.shell), 15000);
+        QCOMPARE(opened.count(), 1);
+        QVERIFY(!remote.link().comunicacioLocal);
+        QCOMPARE(remote.link().central, QStringLiteral("AE/SA"));
+        QTRY_VERIFY(listener.heard.contains("qz+INf"));
 
-        session.DesconnectarMQTT();
-        QTRY_VERIFY(device.heard.contains("qz+inf"));
-        QVERIFY(device.heard.contains("qz+cdp=*"));
-        QTRY_VERIFY(session.link().isLocal());
-        QVERIFY(!session.link().circuittrobat);
+        QSignalSpy local(&remote.session(), &DeviceSession::localLinkSelected);
+        remote.session().BBConnectarRemotClick(device.identifier());
+        QTRY_VERIFY(remote.link().isLocal());
+        QTRY_VERIFY(listener.heard.contains("qz+inf"));
+        QCOMPARE(listener.heard.mid(listener.heard.size() - 2), (QList<QByteArray>{"qz+cdp=*", "qz+inf"}));
+        QVERIFY(!remote.link().circuittrobat);
+        QCOMPARE(local.count(), 1);
+        QCOMPARE(remote.shell.context().statusBar().panel(0), StatusBar::kSinConexio);
+    }
+
+    // A broker that goes away resets the screen; once it is back the session comes back by itself.
+    // With a template waiting for the device, the remote link stays chosen meanwhile.
+    void aLostBrokerResetsAndReconnects_data()
+    {
+        QTest::addColumn<bool>("templateImported");
+        QTest::newRow("no template") << false;
+        QTest::newRow("template imported") << true;
+    }
+
+    void aLostBrokerResetsAndReconnects()
+    {
+        QFETCH(bool, templateImported);
+        test::Broker server;
+        QVERIFY(server.start());
+        test::SimulatedDevice device;
+        QVERIFY(device.startOnBroker(server.port(), {QStringLiteral("--unpaced")}));
+        RemoteShell remote(broker(server.port()));
+        remote.session().BBConnectarRemotClick(device.identifier());
+        QTRY_VERIFY_WITH_TIMEOUT(test::connected(remote.shell), 15000);
+
+        remote.link().plantillaImportada = templateImported;
+        QSignalSpy lost(&remote.session(), &DeviceSession::remoteSessionLost);
+        QSignalSpy local(&remote.session(), &DeviceSession::localLinkSelected);
+        QSignalSpy opened(&remote.session(), &DeviceSession::remoteSessionOpened);
+        server.stop();
+        QTRY_COMPARE(lost.count(), 1);
+        QVERIFY(remote.link().isLocal());
+        QVERIFY(!remote.link().circuit && !remote.link().circuittrobat);
+        QVERIFY(remote.link().central.isEmpty());
+        QCOMPARE(remote.shell.context().statusBar().panel(0), StatusBar::kSinConexio);
+        QVERIFY(remote.traced(QStringLiteral("Connexió SERVER: DESCONNECTAT")));
+        QCOMPARE(local.count(), templateImported ? 0 : 1);
+        QCOMPARE(remote.link().comunicacioLocal, !templateImported);
+
+        QVERIFY(server.start());
+        QTRY_COMPARE_WITH_TIMEOUT(opened.count(), 1, 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(test::connected(remote.shell), 15000);
+        QCOMPARE(remote.link().connex_remota, QStringLiteral("MQTT"));
+    }
+
+    // No answer to the probe: the supervision counter gives the device up and closes the session.
+    void aSilentDeviceIsGivenUp()
+    {
+        test::Broker server;
+        QVERIFY(server.start());
+        test::SimulatedDevice device;
+        QVERIFY(device.startOnBroker(server.port(), {QStringLiteral("--fault"), QStringLiteral("silent")}));
+        RemoteShell remote(broker(server.port()));
+        QSignalSpy lost(&remote.session(), &DeviceSession::remoteSessionLost);
+        remote.session().BBConnectarRemotClick(device.identifier());
+        QTRY_COMPARE(remote.session().mqtt().state(), Transport::State::Open);
+        QTRY_COMPARE_WITH_TIMEOUT(lost.count(), 1, 20000);
+        QVERIFY(remote.link().isLocal());
+        QVERIFY(!remote.link().circuittrobat);
+        QVERIFY(!remote.session().mqtt().client().isConnected());
+    }
+
+    // Refusals are console lines only, and the program stays on the local side. A wrong password
+    // is answered "not authorised" by mosquitto.
+    void aRefusedSessionLeavesTheLocalLink_data()
+    {
+        QTest::addColumn<bool>("brokerRuns");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("no broker") << false << QStringLiteral("Connexió SERVER: El client no s'ha pogut connectar");
+        QTest::newRow("wrong password") << true << QStringLiteral("Connexió SERVER: Client no autoritzat");
     }
 
     void aRefusedSessionLeavesTheLocalLink()
     {
-        test::ShellHarness harness;
-        Shell &shell = harness.create();
-        DeviceSession &session = shell.device();
-        // Nothing listens on this port.
-        session.setBrokerForThisRun(broker(1, QStringLiteral("installer-7")));
-        session.link().identConnectar = kIdent;
-        session.BConnectarMQTTClick();
-        QTRY_VERIFY(session.link().isLocal());
-        QCOMPARE(session.mqtt().state(), Transport::State::Closed);
+        QFETCH(bool, brokerRuns);
+        QFETCH(QString, line);
+        test::Broker server;
+        if (brokerRuns)
+            QVERIFY(server.start(QStringLiteral("installer"), QStringLiteral("right")));
+        // Without a broker, nothing listens on port 1.
+        RemoteShell remote(broker(brokerRuns ? server.port() : 1, QStringLiteral("installer"), QStringLiteral("wrong")));
+        QSignalSpy opened(&remote.session(), &DeviceSession::remoteSessionOpened);
+        remote.session().BBConnectarRemotClick(QStringLiteral("3A0F2C1B84D95E07"));
+        QTRY_VERIFY(remote.traced(line));
+        QTRY_VERIFY(remote.link().isLocal());
+        QCOMPARE(remote.session().mqtt().state(), Transport::State::Closed);
+        QCOMPARE(opened.count(), 0);
+    }
+
+    // The device list's way in is closed while a device answers on the USB port.
+    void theDeviceListIsRefusedWhileADeviceIsOnThePort()
+    {
+        RemoteShell remote(broker(1));
+        remote.link().circuit = true;
+        QVERIFY(!remote.session().connectRemote(QStringLiteral("3A0F2C1B84D95E07")));
+        QCOMPARE(remote.harness.prompter.asked.size(), 1);
+        QVERIFY(remote.link().isLocal());
+        QCOMPARE(remote.session().mqtt().state(), Transport::State::Closed);
     }
 };
 

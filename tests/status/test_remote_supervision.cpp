@@ -20,7 +20,10 @@ struct RemoteFixture : test::SupervisedLink
     RemoteFixture()
     {
         channel.activate(publisher);
-        QObject::connect(&dispatcher, &ReplyDispatcher::wakeSupervision, &supervisor, [this] { supervisor.TimerCircuitTimer(); });
+        QObject::connect(&dispatcher, &ReplyDispatcher::versionReplyArrived, &supervisor, [this](const QString &line) {
+            supervisor.versionReplyArrived(line);
+            supervisor.TimerCircuitTimer();
+        });
     }
 };
 

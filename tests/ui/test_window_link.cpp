@@ -1,9 +1,11 @@
 #include "ui/mainwindow/TFPrincipalQueltaES.h"
 
+#include "Broker.h"
 #include "WindowOnDevice.h"
 #include "core/session/Shell.h"
 #include "ui/pages/GridView.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -70,6 +72,46 @@ private slots:
         QCOMPARE(w.find<QLabel>(QStringLiteral("PEstatCaption"))->text(), QStringLiteral("SIN   CONEXION"));
 
         w.device.resume();
+        QTRY_COMPARE_WITH_TIMEOUT(w.linkState(), QStringLiteral("CONECTADO"), 8000);
+    }
+
+    // The remote panel takes the session from the device on the port and gives it back: lit and
+    // offering "Desconectar" while the remote device is linked.
+    void switchesToTheRemoteDeviceAndBack()
+    {
+        test::Broker server;
+        QVERIFY(server.start());
+        test::SimulatedDevice remoteDevice;
+        QVERIFY(remoteDevice.startOnBroker(server.port(), {QStringLiteral("--unpaced")}));
+        WindowOnDevice w;
+        QVERIFY(w.open());
+        MqttSettings broker;
+        broker.host = QStringLiteral("127.0.0.1");
+        broker.port = server.port();
+        w.shell->device().setBrokerForThisRun(broker);
+        QTRY_COMPARE_WITH_TIMEOUT(w.linkState(), QStringLiteral("CONECTADO"), 5000);
+
+        w.find<QAction>(QStringLiteral("MIIComunicacioRemota"))->trigger();
+        auto *remote = w.find(QStringLiteral("PIP"));
+        QVERIFY(remote->isVisible());
+        // Both simulated devices are the standard one: the device last identified is offered.
+        QCOMPARE(w.find<QLineEdit>(QStringLiteral("EIdentRemot"))->text(), remoteDevice.identifier());
+        auto *button = w.find<QPushButton>(QStringLiteral("BBConnectarRemot"));
+        QCOMPARE(button->text(), QStringLiteral("Conectar"));
+        button->click();
+        QTRY_VERIFY_WITH_TIMEOUT(w.shell->device().link().isRemote() && w.linkState() == QStringLiteral("CONECTADO"), 15000);
+        QCOMPARE(remote->palette().color(QPalette::Window), QColor(125, 184, 255));
+        QCOMPARE(button->text(), QStringLiteral("Desconectar"));
+        QVERIFY(w.find<QAction>(QStringLiteral("MIIComunicacioRemota"))->isChecked());
+        if (const QString shots = qEnvironmentVariable("QUELTA_SCREENSHOTS"); !shots.isEmpty()) {
+            QTest::qWait(3000); // a few status frames on screen
+            w.window->grab().save(shots + QStringLiteral("/window-remote.png"));
+        }
+
+        button->click();
+        QTRY_VERIFY(w.find<QAction>(QStringLiteral("MIIComunicacioLocal"))->isChecked());
+        QVERIFY(w.shell->device().link().isLocal());
+        QTRY_VERIFY(w.find(QStringLiteral("PUSB"))->isVisible());
         QTRY_COMPARE_WITH_TIMEOUT(w.linkState(), QStringLiteral("CONECTADO"), 8000);
     }
 

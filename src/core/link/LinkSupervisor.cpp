@@ -7,6 +7,8 @@
 #include "core/link/CommandChannel.h"
 #include "core/link/LinkState.h"
 
+#include <utility>
+
 namespace quelta {
 
 QString cleanVersionField(const QString &field)
@@ -109,6 +111,8 @@ void LinkSupervisor::TimerCircuitTimer()
         return;
     }
     startSupervision(5000);
+    if (!pendingVersionReply_.isEmpty())
+        link_.StrCom = std::exchange(pendingVersionReply_, QString());
     if (!link_.StrCom.isEmpty() && !link_.StrCom.contains(QLatin1String("{#"))) {
         lookAtReply();
     } else {
@@ -122,8 +126,12 @@ void LinkSupervisor::TimerCircuitTimer()
         poll();
     }
     link_.StrCom.clear();
-    if (link_.vegades_espero == 0)
+    if (link_.vegades_espero == 0) {
         declareLost();
+        // A remote device that never answered its probe is given up with its session.
+        if (link_.isRemote() && !link_.circuittrobat)
+            channel_.endRemoteSession();
+    }
     if (link_.circuit) {
         if (!link_.circuittrobat || state_ != SessionState::Connected)
             establishConnection();
@@ -273,6 +281,18 @@ void LinkSupervisor::endConnection()
     if (link_.isRemote())
         channel_.endRemoteSession();
     emit connectionEnded();
+}
+
+void LinkSupervisor::versionReplyArrived(const QString &line)
+{
+    pendingVersionReply_ = line;
+    startSupervision(1);
+}
+
+void LinkSupervisor::remoteLineArrived()
+{
+    if (pendingVersionReply_.isEmpty())
+        startSupervision(5000);
 }
 
 void LinkSupervisor::remoteConnectionLost()

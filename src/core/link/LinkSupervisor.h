@@ -59,6 +59,12 @@ public:
     void portWriteFailed();
     // The broker connection was lost: no device is linked any more, and the screen says so.
     void remoteConnectionLost();
+    // The dispatcher wakes supervision through its timer, as it does every consumer it does not
+    // call. The reply is kept aside: remotely, later messages take the reply slot (StrCom) before
+    // the timer fires, and the timer does not fire inside its own tick's waits.
+    void versionReplyArrived(const QString &line);
+    // Each remote line puts the next tick 5 s away, unless a version reply waits to be read.
+    void remoteLineArrived();
     // (Re)starts supervision after the given interval.
     void startSupervision(int intervalMs);
     void stopSupervision();
@@ -119,6 +125,7 @@ private:
     SessionState state_ = SessionState::NoConnection;
     int timeDivisor_ = 1;
     bool settlingPauses_ = true;
+    QString pendingVersionReply_;
 };
 
 } // namespace quelta

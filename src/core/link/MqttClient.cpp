@@ -1,6 +1,7 @@
 #include "core/link/MqttClient.h"
 
 #include <QSocketNotifier>
+#include <QUrl>
 
 #include <mosquitto.h>
 
@@ -33,16 +34,13 @@ constexpr int kMiscIntervalMs = 1000;
 std::optional<MqttSettings> brokerAddress(const QString &text)
 {
     MqttSettings broker;
-    const qsizetype colon = text.lastIndexOf(QLatin1Char(':'));
-    broker.host = (colon < 0 ? text : text.left(colon)).trimmed();
-    if (colon >= 0) {
-        bool valid = false;
-        broker.port = text.mid(colon + 1).toInt(&valid);
-        if (!valid || broker.port < 1 || broker.port > 65535)
-            return std::nullopt;
-    }
-    if (broker.host.isEmpty())
+    const QUrl url(QStringLiteral("mqtt://") + text.trimmed(), QUrl::StrictMode);
+    const int port = url.port(broker.port);
+    if (!url.isValid() || url.host().isEmpty() || !url.userInfo().isEmpty() || !url.path().isEmpty() || url.hasQuery()
+        || url.hasFragment() || port < 1)
         return std::nullopt;
+    broker.host = url.host();
+    broker.port = port;
     return broker;
 }
 

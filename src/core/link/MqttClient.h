@@ -27,8 +27,8 @@ struct MqttSettings
     int reconnectSeconds = 5;
 };
 
-// "HOST" or "HOST:PORT" (1883 when no port is given) as a broker's endpoint; nullopt when the text
-// is neither.
+// "HOST" or "HOST:PORT" (1883 when no port is given; an IPv6 address in brackets) as a broker's
+// endpoint; nullopt when the text is neither.
 std::optional<MqttSettings> brokerAddress(const QString &text);
 
 // The connection states an MQTT client reports, in the program's order.

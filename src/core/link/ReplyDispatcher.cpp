@@ -231,7 +231,7 @@ void ReplyDispatcher::handleIdentification(const QString &line, ReplyPath path)
             link_.tempsTXAgui = 6;
         }
     }
-    emit wakeSupervision();
+    emit versionReplyArrived(line);
 }
 
 } // namespace quelta

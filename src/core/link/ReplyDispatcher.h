@@ -57,7 +57,7 @@ public:
 signals:
     // Every line received, with its class, before it is handled.
     void lineReceived(const quelta::ReplyLine &line);
-    void wakeSupervision();           // run TimerCircuit at once
+    void versionReplyArrived(const QString &line); // supervision reads it at once
     void remoteLineArrived();         // TimerCircuit back to 5000 ms
     void wakeReadEngine();            // run TimerLlegir at once
     void wakeWriteEngine();           // run TimerGravar at once

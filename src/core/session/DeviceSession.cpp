@@ -23,10 +23,8 @@ DeviceSession::DeviceSession(ProgramContext &context, QObject *parent)
     connect(&channel_, &CommandChannel::panelBytesReceived, &dispatcher_, &ReplyDispatcher::RebutIPCentral);
     connect(&channel_, &CommandChannel::writeFailed, &supervisor_, &LinkSupervisor::portWriteFailed);
     connect(&supervisor_, &LinkSupervisor::clearAllFields, this, &DeviceSession::clearAllFields);
-    // The dispatcher wakes supervision through its timer, as it does every consumer it does not call.
-    connect(&dispatcher_, &ReplyDispatcher::wakeSupervision, &supervisor_, [this] { supervisor_.startSupervision(1); });
-    connect(&dispatcher_, &ReplyDispatcher::remoteLineArrived, &supervisor_,
-            [this] { supervisor_.startSupervision(5000); });
+    connect(&dispatcher_, &ReplyDispatcher::versionReplyArrived, &supervisor_, &LinkSupervisor::versionReplyArrived);
+    connect(&dispatcher_, &ReplyDispatcher::remoteLineArrived, &supervisor_, &LinkSupervisor::remoteLineArrived);
     connect(&mqtt_, &Transport::stateChanged, this, &DeviceSession::followRemoteSession);
     // The probe's answer is awaited by supervision, slowly, as the broker's round trip asks.
     connect(&mqtt_, &MqttTransport::probeSent, &supervisor_, [this] { supervisor_.startSupervision(8000); });
@@ -60,17 +58,25 @@ void DeviceSession::storeBroker(const MqttSettings &broker)
     brokerForThisRun_.reset();
 }
 
-// A device linked on the port is locked and silenced first, so that only the remote device talks.
 void DeviceSession::BConnectarMQTTClick()
+{
+    // Supervision waits for the probe, which the subscriptions' acknowledgement sends.
+    supervisor_.stopSupervision();
+    mqtt_.setBroker(broker());
+    channel_.activate(mqtt_);
+    mqtt_.open();
+}
+
+// A device linked on the port is locked and silenced first, so that only the remote device talks.
+void DeviceSession::openRemoteSession(const QString &identifier)
 {
     if (link_.isLocal() && link_.circuittrobat) {
         leaveLocalDevice();
         link_.circuit = link_.circuittrobat = false;
         emit clearAllFields();
     }
-    mqtt_.setBroker(broker());
-    channel_.activate(mqtt_);
-    mqtt_.open();
+    link_.identConnectar = identifier.trimmed();
+    BConnectarMQTTClick();
 }
 
 bool DeviceSession::connectRemote(const QString &identifier)
@@ -80,19 +86,16 @@ bool DeviceSession::connectRemote(const QString &identifier)
             tr("Hay un equipo conectado al puerto USB.\r\nDesconecte el puerto USB antes de conectar por internet")));
         return false;
     }
-    link_.identConnectar = identifier.trimmed();
-    BConnectarMQTTClick();
+    openRemoteSession(identifier);
     return true;
 }
 
 void DeviceSession::BBConnectarRemotClick(const QString &identifier)
 {
-    if (mqtt_.state() == Transport::State::Open) {
+    if (mqtt_.state() == Transport::State::Open)
         DesconnectarMQTT();
-        return;
-    }
-    link_.identConnectar = identifier.trimmed();
-    BConnectarMQTTClick();
+    else
+        openRemoteSession(identifier);
 }
 
 // A refused session leaves the program on the local side; a lost one also forgets the device.

@@ -74,6 +74,7 @@ signals:
 
 private:
     void leaveLocalDevice();
+    void openRemoteSession(const QString &identifier);
     void followRemoteSession(Transport::State state);
     void remoteSessionEstablished();
     void resetAfterLostSession();
