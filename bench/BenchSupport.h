@@ -3,11 +3,15 @@
 #include "SimulatedDevice.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QList>
+#include <QTimer>
 
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <functional>
 
 namespace quelta::bench {
 
@@ -17,6 +21,24 @@ inline void say(const QString &line)
 {
     std::printf("%s\n", qPrintable(line));
     std::fflush(stdout);
+}
+
+// Runs the event loop until the condition holds or the time is up. A loop of its own, not
+// QTest::qWaitFor, whose pauses between passes would hold back a stream of broker messages.
+inline bool waitUntil(const std::function<bool()> &done, int timeoutMs)
+{
+    QEventLoop loop;
+    QTimer poll;
+    QElapsedTimer clock;
+    clock.start();
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done() || clock.elapsed() > timeoutMs)
+            loop.quit();
+    });
+    poll.start(5);
+    if (!done())
+        loop.exec();
+    return done();
 }
 
 // The AE/SA device with its 1023 zones, paced as a real link.

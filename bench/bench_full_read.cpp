@@ -11,11 +11,9 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QTimer>
 
 #include <algorithm>
-#include <functional>
 
 using namespace quelta;
 using namespace quelta::bench;
@@ -25,23 +23,6 @@ namespace {
 constexpr double kInfWaitSeconds = 1.0;         // the wait after "inf" before the stream is asked for
 constexpr int kZones = 1023;
 constexpr int kStoreRuns = 5;
-
-// Runs the event loop until the condition holds or the time is up.
-bool waitUntil(const std::function<bool()> &done, int timeoutMs)
-{
-    QEventLoop loop;
-    QTimer poll;
-    QElapsedTimer clock;
-    clock.start();
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (done() || clock.elapsed() > timeoutMs)
-            loop.quit();
-    });
-    poll.start(5);
-    if (!done())
-        loop.exec();
-    return done();
-}
 
 double medianMs(QList<qint64> nanoseconds)
 {

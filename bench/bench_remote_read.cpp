@@ -9,7 +9,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QTest>
 
 using namespace quelta;
 using namespace quelta::bench;
@@ -42,7 +41,7 @@ int main(int argc, char *argv[])
     settings.port = broker.port();
     shell.device().setBrokerForThisRun(settings);
     shell.device().BBConnectarRemotClick(device.identifier());
-    if (!QTest::qWaitFor([&shell] { return test::connected(shell) && !shell.device().link().hardware.isEmpty(); }, 30000)) {
+    if (!waitUntil([&shell] { return test::connected(shell) && !shell.device().link().hardware.isEmpty(); }, 30000)) {
         say(QStringLiteral("no remote connection to the simulated device"));
         return 1;
     }
@@ -51,7 +50,7 @@ int main(int argc, char *argv[])
     QObject::connect(&shell.device().dispatcher(), &ReplyDispatcher::lineReceived, &app, [&lines] { ++lines; });
     QList<double> totals;
     for (int run = 0; run < kRuns; ++run) {
-        QTest::qWait(500); // the session's own answers are in
+        waitUntil([] { return false; }, 500); // the session's own answers are in
         lines = 0;
         bool finished = false;
         const QMetaObject::Connection done = QObject::connect(&shell.programming().readEngine(), &ReadEngine::readFinished,
@@ -59,7 +58,7 @@ int main(int argc, char *argv[])
         QElapsedTimer clock;
         clock.start();
         shell.programming().readEngine().BBLlegirClick();
-        if (!QTest::qWaitFor([&finished] { return finished; }, 60000)) {
+        if (!waitUntil([&finished] { return finished; }, 60000)) {
             say(QStringLiteral("the read did not finish"));
             return 1;
         }
@@ -85,6 +84,5 @@ int main(int argc, char *argv[])
             .arg(kGoalSeconds, 0, 'f', 1)
             .arg(over <= kGoalSeconds ? QStringLiteral("met") : QStringLiteral("missed")));
     shell.device().DesconnectarMQTT();
-    QTest::qWait(200);
     return 0;
 }
