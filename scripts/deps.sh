@@ -3,15 +3,23 @@
 QUELTA_PACKAGES=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+    qt6-httpserver-dev qt6-websockets-dev
     libgl-dev libxkbcommon-dev libglx-dev qt6-qpa-plugins
     libssl-dev zlib1g-dev libmosquitto-dev mosquitto
     xvfb xauth
     clang libclang-rt-14-dev llvm
+    nodejs npm
 )
 
 quelta_missing_packages() {
     local package
     for package in "${QUELTA_PACKAGES[@]}"; do
+        # A Node.js from elsewhere (NodeSource's nodejs carries npm and conflicts with Debian's npm)
+        # does as well as Debian's: what the tests need are the commands.
+        case $package in
+            nodejs) command -v node >/dev/null && continue ;;
+            npm) command -v npm >/dev/null && continue ;;
+        esac
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || echo "$package"
     done
 }
@@ -29,6 +37,18 @@ quelta_install_dependencies() {
     # shellcheck disable=SC2086
     $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing \
         || { $sudo apt-get update && $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing; }
+}
+
+# The official Firebase Auth emulator that the identity tests run against, as tools/firebase's lock
+# file pins it; again only when the lock file is newer than the last install. Install scripts are
+# skipped: the Auth emulator needs none, and one of them would compile a regular-expression engine for
+# the hosting emulator for minutes.
+quelta_install_node_modules() {
+    local dir="$QUELTA_ROOT/tools/firebase"
+    [ "$dir/node_modules/.package-lock.json" -nt "$dir/package-lock.json" ] && return 0
+    echo "Installing the Firebase emulator: npm ci in $dir"
+    (cd "$dir" && npm ci --ignore-scripts --no-audit --no-fund --no-update-notifier) \
+        || { echo "npm ci failed in $dir: the Firebase emulator the tests need is missing" >&2; return 1; }
 }
 
 # Configures (once) and builds a tree; extra arguments go to cmake's configure step.
