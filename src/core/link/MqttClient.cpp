@@ -98,10 +98,10 @@ void MqttClient::connectToBroker()
 // The TCP connection and the CONNECT packet; the CONNACK arrives through the socket.
 bool MqttClient::openSocket(bool reconnecting)
 {
-
+    // The TCP connection completes in the background: the socket notifiers carry on from there.
     const int result = reconnecting
-        ? mosquitto_reconnect(mosq_)
-        : mosquitto_connect(mosq_, settings_.host.toUtf8().constData(), settings_.port, settings_.keepAliveSeconds);
+        ? mosquitto_reconnect_async(mosq_)
+        : mosquitto_connect_async(mosq_, settings_.host.toUtf8().constData(), settings_.port, settings_.keepAliveSeconds);
     if (result != MOSQ_ERR_SUCCESS)
         return false;
     watchSocket();
