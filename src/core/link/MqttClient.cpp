@@ -5,6 +5,12 @@
 
 #include <mosquitto.h>
 
+#ifdef Q_OS_WIN
+#include <winsock2.h>
+#else
+#include <sys/ioctl.h>
+#endif
+
 namespace quelta {
 namespace {
 
@@ -28,6 +34,19 @@ MqttState rejection(int connack)
 }
 
 constexpr int kMiscIntervalMs = 1000;
+constexpr int kFlushTries = 100; // reads or writes of what is waiting when the connection is closed on purpose
+
+// How many received bytes wait on the socket.
+int bytesWaiting(int socket)
+{
+#ifdef Q_OS_WIN
+    u_long waiting = 0;
+    return ioctlsocket(SOCKET(socket), FIONREAD, &waiting) == 0 ? int(waiting) : 0;
+#else
+    int waiting = 0;
+    return socket >= 0 && ioctl(socket, FIONREAD, &waiting) == 0 ? waiting : 0;
+#endif
+}
 
 } // namespace
 
@@ -192,6 +211,27 @@ void MqttClient::connectionLost()
     }
 }
 
+// Whatever is queued goes out now: a publication leaves at once, in its order, and the last ones
+// and the DISCONNECT leave before the socket closes.
+void MqttClient::flushOutput()
+{
+    for (int tries = 0; tries < kFlushTries && mosquitto_want_write(mosq_); ++tries) {
+        if (mosquitto_loop_write(mosq_, 1) != MOSQ_ERR_SUCCESS)
+            return;
+    }
+}
+
+// Data left unread when the socket closes makes the system reset the connection, and the broker
+// may then drop what it had not read yet: the last publications and the DISCONNECT. It is read
+// first.
+void MqttClient::drainInput()
+{
+    for (int tries = 0; tries < kFlushTries && bytesWaiting(mosquitto_socket(mosq_)) > 0; ++tries) {
+        if (mosquitto_loop_read(mosq_, 1) != MOSQ_ERR_SUCCESS)
+            return;
+    }
+}
+
 void MqttClient::stopReconnecting()
 {
     if (isConnected())
@@ -207,8 +247,9 @@ void MqttClient::disconnectFromBroker()
     if (!mosq_)
         return;
     if (isConnected()) {
+        drainInput();
         mosquitto_disconnect(mosq_);
-        mosquitto_loop_write(mosq_, 1);
+        flushOutput();
     }
     dropSocket();
     if (state_ != MqttState::NotConnected && state_ != MqttState::ConnectionLost)
@@ -232,6 +273,7 @@ QString MqttClient::publish(const QString &topic, const QByteArray &payload)
         mosquitto_publish(mosq_, nullptr, topic.toUtf8().constData(), int(payload.size()), payload.constData(), 0, false);
     if (result != MOSQ_ERR_SUCCESS)
         return QString::fromUtf8(mosquitto_strerror(result));
+    flushOutput();
     wantWrite();
     return {};
 }
@@ -264,8 +306,11 @@ void MqttClient::onMessage(mosquitto *, void *self, const mosquitto_message *mes
     auto *client = static_cast<MqttClient *>(self);
     const QString topic = QString::fromUtf8(message->topic);
     const QByteArray payload(static_cast<const char *>(message->payload), message->payloadlen);
-    QMetaObject::invokeMethod(client, [client, topic, payload] { emit client->publishReceived(topic, payload); },
-                              Qt::QueuedConnection);
+    // What arrives after the session was closed (read while closing it) is not delivered.
+    QMetaObject::invokeMethod(client, [client, topic, payload] {
+        if (client->isConnected())
+            emit client->publishReceived(topic, payload);
+    }, Qt::QueuedConnection);
 }
 
 void MqttClient::onSubscribe(mosquitto *, void *self, int packetId, int count, const int *granted)

@@ -88,6 +88,8 @@ private:
     void readSocket();
     void writeSocket();
     void keepAlive();
+    void flushOutput();
+    void drainInput();
     void connectionLost();
 
     mosquitto *mosq_ = nullptr;
