@@ -5,6 +5,7 @@ set(QUELTA_CORE_LAYERS
     codecs:0     # Windows-1252, CRC-32, string cipher
     base:1       # trace, status bar, dialogs interface, settings, named strings, languages, views
     link:2       # transports, reply dispatcher, link state and supervision, programming lock, entry numbers
+    cloud:2      # identity and database clients, the cloud access layer, the sign-in steps
     model:3      # parameter dictionary, bindings, field metadata (input rules, combos, hints), configuration model
     transfer:4   # read and write engines, row values
     status:4     # status frames, presentation state, event log, doors, blink engine
