@@ -195,6 +195,16 @@ void DeviceSession::CCBPortChange()
         supervisor_.startSupervision(500);
 }
 
+void DeviceSession::releasePort()
+{
+    channel_.serial().clearBuffers();
+    channel_.serial().close();
+    supervisor_.stopSupervision();
+    link_.circuittrobat = link_.circuit = false;
+    link_.tempsllegir = 0;
+    emit clearAllFields();
+}
+
 // The installer's own choice of the local link also ends the broker's reconnection attempts.
 void DeviceSession::MIIComunicacioLocalClick()
 {

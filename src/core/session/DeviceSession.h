@@ -42,6 +42,8 @@ public:
     // Choosing a port from the list: opened and stored, then the device there is asked to identify.
     void CCBPortClick(const QString &name);
     void CCBPortChange();
+    // The directory takes the screen: the device on the port is let go and forgotten.
+    void releasePort();
     // "Local": back to the local link.
     void MIIComunicacioLocalClick();
     // The broker of this run instead of the stored one (a test broker, a demo's); without a client
