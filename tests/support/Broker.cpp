@@ -1,5 +1,7 @@
 #include "Broker.h"
 
+#include "ProcessEnd.h"
+
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QStandardPaths>
@@ -78,12 +80,7 @@ bool Broker::start(const QString &user, const QString &password)
 
 void Broker::stop()
 {
-    if (process_.state() == QProcess::NotRunning)
-        return;
-    process_.terminate();
-    if (!process_.waitForFinished(3000))
-        process_.kill();
-    process_.waitForFinished(1000);
+    endProcess(process_);
 }
 
 QString Broker::log() const

@@ -1,5 +1,7 @@
 #include "CloudSim.h"
 
+#include "ProcessEnd.h"
+
 #include <QEventLoop>
 #include <QFile>
 #include <QJsonArray>
@@ -67,12 +69,7 @@ bool CloudSim::start(const QByteArray &seed)
 
 void CloudSim::stop()
 {
-    if (process_.state() == QProcess::NotRunning)
-        return;
-    process_.terminate();
-    if (!process_.waitForFinished(3000))
-        process_.kill();
-    process_.waitForFinished(1000);
+    endProcess(process_);
 }
 
 QJsonValue CloudSim::read(const QString &path)

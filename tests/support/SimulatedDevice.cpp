@@ -1,5 +1,7 @@
 #include "SimulatedDevice.h"
 
+#include "ProcessEnd.h"
+
 #include <csignal>
 
 namespace quelta::test {
@@ -42,10 +44,7 @@ void SimulatedDevice::stop()
     if (process_.state() == QProcess::NotRunning)
         return;
     resume();
-    process_.terminate();
-    if (!process_.waitForFinished(3000))
-        process_.kill();
-    process_.waitForFinished(3000);
+    endProcess(process_);
 }
 
 void SimulatedDevice::pause()

@@ -8,6 +8,8 @@
 #include "Store.h"
 #include "Values.h"
 
+#include "QuitOnSignals.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDateTime>
@@ -17,44 +19,9 @@
 #include <cstdio>
 #include <memory>
 
-#ifdef Q_OS_UNIX
-#include <QSocketNotifier>
-#include <csignal>
-#include <sys/socket.h>
-#include <unistd.h>
-#endif
-
 using namespace quelta::cloudsim;
 
 namespace {
-
-#ifdef Q_OS_UNIX
-int signalPipe[2] = {-1, -1};
-
-void onSignal(int)
-{
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
-}
-#endif
-
-// SIGTERM and SIGINT end the event loop, so that the state is saved on the way out.
-void quitOnSignals(QCoreApplication &app)
-{
-#ifdef Q_OS_UNIX
-    if (socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
-        return;
-    auto *notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
-    QObject::connect(notifier, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
-    struct sigaction action{};
-    action.sa_handler = onSignal;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
-#else
-    Q_UNUSED(app);
-#endif
-}
 
 int fail(const QString &message, int code)
 {
@@ -155,7 +122,7 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quelta-cloudsim"));
     // First of all: whoever reads the address may stop the program at once.
-    quitOnSignals(app);
+    quelta::tools::quitOnSignals(app);
 
     QString error;
     const std::optional<Options> options = parseOptions(error);

@@ -8,46 +8,22 @@
 #include "MqttPort.h"
 #include "PtyPort.h"
 
+#include "QuitOnSignals.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QSocketNotifier>
 
-#include <csignal>
 #include <cstdio>
 #include <functional>
 #include <optional>
-#include <sys/socket.h>
-#include <unistd.h>
 
 using namespace quelta;
 using namespace quelta::devsim;
 
 namespace {
-
-int signalPipe[2] = {-1, -1};
-
-void onSignal(int)
-{
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
-}
-
-// SIGTERM and SIGINT end the event loop, so that the program cleans up on its way out.
-void quitOnSignals(QCoreApplication &app)
-{
-    if (socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
-        return;
-    auto *notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
-    QObject::connect(notifier, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
-    struct sigaction action{};
-    action.sa_handler = onSignal;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
-}
 
 bool makeLink(const QString &link, const QString &target, QString &error)
 {
@@ -210,6 +186,6 @@ int main(int argc, char *argv[])
     Options options;
     if (const QString error = readOptions(parser, options); !error.isEmpty())
         return fail(error, 2);
-    quitOnSignals(app);
+    quelta::tools::quitOnSignals(app);
     return options.broker ? serveBroker(options) : servePty(options);
 }
