@@ -56,12 +56,7 @@ class TestAuthEmulator : public QObject
 private slots:
     void initTestCase()
     {
-        if (!AuthEmulator::available()) {
-            // ./test.sh installs it: in CI a missing emulator is a failure, not a reason to skip.
-            if (qEnvironmentVariableIsSet("CI"))
-                QFAIL(qPrintable(AuthEmulator::reason()));
-            QSKIP(qPrintable(AuthEmulator::reason()));
-        }
+        QUELTA_REQUIRE_AUTH_EMULATOR();
         QElapsedTimer clock;
         clock.start();
         QVERIFY2(emulator_.start(), qPrintable(emulator_.log()));

@@ -36,11 +36,7 @@ class TestSignIn : public QObject
 private slots:
     void initTestCase()
     {
-        if (!AuthEmulator::available()) {
-            if (qEnvironmentVariableIsSet("CI"))
-                QFAIL(qPrintable(AuthEmulator::reason()));
-            QSKIP(qPrintable(AuthEmulator::reason()));
-        }
+        QUELTA_REQUIRE_AUTH_EMULATOR();
         QVERIFY2(emulator_.start(), qPrintable(emulator_.log()));
         QVERIFY(emulator_.clear());
         // Two users, both sent the verification mail; one follows its link.

@@ -82,3 +82,14 @@ private:
 };
 
 } // namespace quelta::test
+
+// For a test's initTestCase: without the emulator a developer's run is skipped with the reason; in
+// CI, where ./test.sh installs it, a missing emulator fails.
+#define QUELTA_REQUIRE_AUTH_EMULATOR()                                                                \
+    do {                                                                                              \
+        if (!quelta::test::AuthEmulator::available()) {                                               \
+            if (qEnvironmentVariableIsSet("CI"))                                                      \
+                QFAIL(qPrintable(quelta::test::AuthEmulator::reason()));                              \
+            QSKIP(qPrintable(quelta::test::AuthEmulator::reason()));                                  \
+        }                                                                                             \
+    } while (false)
