@@ -85,7 +85,7 @@ int main(int argc, char *argv[])
     Shell &shell = harness.create(device.portPath());
     shell.loadDictionaries();
     shell.startLink();
-    shell.FormActivate();
+    shell.FormActivate([](const quelta::RegistrationStart &) { return false; });
 
     // Connected, settled into polling, and between two polls: nothing else on the wire.
     int polls = 0;

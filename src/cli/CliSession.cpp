@@ -101,7 +101,8 @@ void CliSession::startShell()
 // Found, connected and identified as the window shows it: "CONECTADO" with firmware and hardware.
 int CliSession::connectDevice()
 {
-    shell_->FormActivate();
+    // Off line by design: the sign-in window never opens here.
+    shell_->FormActivate([](const RegistrationStart &) { return false; });
     if (options_.remote) {
         if (const int failed = openRemoteSession(); failed != Ok)
             return failed;

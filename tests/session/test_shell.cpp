@@ -17,7 +17,7 @@ Shell &activatedOn(ShellFixture &fixture, test::PseudoTerminal &device)
     fixture.storeSetting("REG1", AppSettings::defaultTitle());
     fixture.storeSetting("REG2", device.slavePath());
     Shell &shell = fixture.create();
-    shell.FormActivate();
+    shell.FormActivate(test::noSignInWindow);
     device.readFor(2000);
     return shell;
 }
@@ -44,8 +44,8 @@ private slots:
         fixture.storeSetting("REG2", QString()); // no port: nothing is opened
         Shell &shell = fixture.create();
         QSignalSpy cloud(&shell, &Shell::cloudFunctionsChanged);
-        shell.FormActivate();
-        shell.FormActivate();
+        shell.FormActivate(test::noSignInWindow);
+        shell.FormActivate(test::noSignInWindow);
         QCOMPARE(fixture.internet.checks, 1);
         QCOMPARE(cloud.count(), 1);
         QCOMPARE(cloud.first().first().toBool(), false);
@@ -61,7 +61,7 @@ private slots:
         fixture.storeSetting("REG1", AppSettings::defaultTitle());
         fixture.storeSetting("REG2", device.slavePath());
         Shell &shell = fixture.create();
-        shell.FormActivate();
+        shell.FormActivate(test::noSignInWindow);
         QCOMPARE(device.readFor(2000), QByteArray("\rqz+ver\r"));
         QCOMPARE(shell.device().link().espero, QStringLiteral("+ver"));
         QCOMPARE(shell.device().link().vegades_espero, 6);
@@ -163,7 +163,7 @@ private slots:
         fixture.storeSetting("REG4", "secret");
         Shell &shell = fixture.create();
         QCOMPARE(shell.context().settings().values().email, QStringLiteral("instalador@example.com"));
-        shell.forgetCloudCredentials();
+        shell.MITancarSessioClick();
         shell.FormClose();
         QCOMPARE(fixture.storedSetting("REG3"), QString());
         QCOMPARE(fixture.storedSetting("REG4"), QString());

@@ -19,6 +19,7 @@ struct ShellHarness
     QTemporaryDir dir;
     ScriptedPrompter prompter;
     FakeInternet internet;
+    CloudEndpoints endpoints = CloudEndpoints::configured(); // set before create() to reach a local cloud
     std::unique_ptr<Shell> shell;
 
     QString settingsPath() const { return dir.filePath(QStringLiteral("settings.ini")); }
@@ -38,7 +39,7 @@ struct ShellHarness
     {
         shell = std::make_unique<Shell>(prompter, internet,
                                         std::make_unique<QSettings>(settingsPath(), QSettings::IniFormat),
-                                        dir.filePath(QStringLiteral("quelta")));
+                                        dir.filePath(QStringLiteral("quelta")), endpoints);
         shell->setPortForThisRun(portForThisRun);
         shell->device().supervisor().setTimeDivisor(timeDivisor);
         shell->applyFormatSettings();
@@ -48,6 +49,12 @@ struct ShellHarness
         return *shell;
     }
 };
+
+// Where the sign-in window would open: a test that expects none leaves it closed.
+inline bool noSignInWindow(const RegistrationStart &)
+{
+    return false;
+}
 
 // A device session is established, as the status bar shows it: "CONECTADO".
 inline bool connected(Shell &shell)

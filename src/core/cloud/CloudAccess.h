@@ -73,6 +73,8 @@ public:
     DatabaseClient &database() { return database_; }
     // E-mail, password and user identifier from the settings, as the program starts.
     void loadFromSettings();
+    // The regional formats of the dates written, once the program knows them.
+    void setFormat(const FormatSettings &format) { format_ = format; }
     // Tests fix the time; the program runs on the PC's clock.
     void setClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
     // "now" as the company and user records store it: regional short date and long time.

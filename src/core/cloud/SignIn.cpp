@@ -50,6 +50,21 @@ QString SignIn::noInstalador()
     return text("No puede acceder al programa porque no es instalador");
 }
 
+QString SignIn::correuIncorrecte()
+{
+    return text("Correo electrónico incorrecto.\rPor favor, asegúrese de entrar un correo válido.");
+}
+
+QString SignIn::contrasenyaInvalida()
+{
+    return text("Contraseña inválida.\rPor favor, introduzca la contraseña correcta.");
+}
+
+QString SignIn::massaIntents()
+{
+    return text("Demasiados intentos de cambio fallidos.\rEspere un momento y vuelva a intentarlo.");
+}
+
 SignInResult SignIn::mapped(const CloudError &error, bool signingUp) const
 {
     if (error.unreachable())
@@ -61,11 +76,11 @@ SignInResult SignIn::mapped(const CloudError &error, bool signingUp) const
     if (code == QLatin1String("EMAIL_NOT_FOUND") || code == QLatin1String("INVALID_LOGIN_CREDENTIALS"))
         return {SignInStatus::NotRegistered, noRegistrat()};
     if (code == QLatin1String("INVALID_EMAIL"))
-        return {SignInStatus::Refused, text("Correo electrónico incorrecto.\rPor favor, asegúrese de entrar un correo válido.")};
+        return {SignInStatus::Refused, correuIncorrecte()};
     if (code == QLatin1String("INVALID_PASSWORD") || (signingUp && code == QLatin1String("EMAIL_EXISTS")))
-        return {SignInStatus::Refused, text("Contraseña inválida.\rPor favor, introduzca la contraseña correcta.")};
+        return {SignInStatus::Refused, contrasenyaInvalida()};
     if (code == QLatin1String("TOO_MANY_ATTEMPTS_TRY_LATER"))
-        return {SignInStatus::Refused, text("Demasiados intentos de cambio fallidos.\rEspere un momento y vuelva a intentarlo.")};
+        return {SignInStatus::Refused, massaIntents()};
     if (!signingUp && code == QLatin1String("USER_DISABLED"))
         return {SignInStatus::Refused, text("No se puede acceder ya que este usuario está inhabilitado")};
     return {SignInStatus::Refused, error.text};

@@ -69,6 +69,9 @@ public:
     static QString noRegistrat();
     static QString noVerificat();
     static QString noInstalador();
+    static QString correuIncorrecte();
+    static QString contrasenyaInvalida();
+    static QString massaIntents();
 
 private:
     SignInResult mapped(const CloudError &error, bool signingUp) const;

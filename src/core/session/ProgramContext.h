@@ -9,6 +9,7 @@
 #include "core/base/StatusBar.h"
 #include "core/base/TransferActivity.h"
 #include "core/base/ViewState.h"
+#include "core/cloud/CloudAccess.h"
 #include "core/model/ParameterDictionary.h"
 
 #include <memory>
@@ -22,12 +23,12 @@ class Prompter;
 
 // What every module shares for the whole run: the dialogs, this PC and its formats, the settings,
 // the languages, the named strings and the dictionaries, the trace, the view, the status bar and
-// the transfer activity; and whether the program is online and signed in to the cloud.
+// the transfer activity; whether the program is online, and the cloud it signs in to.
 class ProgramContext
 {
 public:
     ProgramContext(Prompter &prompter, InternetCheck &internet, std::unique_ptr<QSettings> settingsStore,
-                   const QString &programPath);
+                   const QString &programPath, CloudEndpoints endpoints);
 
     Prompter &prompter() { return prompter_; }
     InternetCheck &internet() { return internet_; }
@@ -42,10 +43,13 @@ public:
     ViewState &views() { return views_; }
     StatusBar &statusBar() { return statusBar_; }
     TransferActivity &activity() { return activity_; }
+    CloudAccess &cloud() { return cloud_; }
+    const CloudAccess &cloud() const { return cloud_; }
 
     bool online() const { return online_; }
     void setOnline(bool online) { online_ = online; }
-    bool cloudFunctionsEnabled() const { return !token_.isEmpty(); }
+    // Signed in: the directory, the map, the updates and the event history may be used.
+    bool cloudFunctionsEnabled() const { return !cloud_.state().token.isEmpty(); }
 
     QString Titol() const { return settings_.values().titol; }
     // The title with the signed-in user, or "sin internet".
@@ -64,7 +68,7 @@ private:
     ViewState views_;
     StatusBar statusBar_;
     TransferActivity activity_;
-    QString token_; // cloud session token; set by the sign-in
+    CloudAccess cloud_;
     bool online_ = false;
 };
 

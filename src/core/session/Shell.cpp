@@ -8,13 +8,16 @@
 namespace quelta {
 
 Shell::Shell(Prompter &prompter, InternetCheck &internet, std::unique_ptr<QSettings> settingsStore,
-             const QString &programPath, QObject *parent)
+             const QString &programPath, CloudEndpoints endpoints, QObject *parent)
     : QObject(parent)
-    , context_(prompter, internet, std::move(settingsStore), programPath)
+    , context_(prompter, internet, std::move(settingsStore), programPath, std::move(endpoints))
     , device_(context_)
     , programming_(context_, device_)
     , screens_(context_, device_, programming_.model())
     , panels_(context_, device_, screens_)
+    , directory_(context_, device_, context_.cloud())
+    , registration_(context_)
+    , aboutBox_(context_, registration_)
 {
     connectModules();
 }
@@ -32,11 +35,32 @@ void Shell::connectModules()
     connect(&device_, &DeviceSession::remoteSessionLost, &commands_, &CommandAvailability::remoteSessionLost);
     // Door orders of a remote session go on the user's own status topic.
     connect(&screens_.doors(), &DoorsScreen::remoteDoorCommand, &device_.mqtt(), &MqttTransport::Publica_MQTT);
+    connect(&context_.cloud(), &CloudAccess::sinInternet, this, &Shell::showOffline);
+    connect(&directory_, &DeviceDirectory::offline, this, &Shell::showOffline);
+    connect(&aboutBox_, &AboutBox::saved, this, [this] {
+        emit windowTitleChanged(context_.windowTitle());
+        device_.supervisor().BBLlegirEstatClick();
+    });
+}
+
+// The title names the signed-in user, and the cloud's views follow the sign-in.
+void Shell::showCloudState()
+{
+    emit windowTitleChanged(context_.windowTitle());
+    emit cloudFunctionsChanged(context_.cloudFunctionsEnabled());
+}
+
+// A cloud call found no connection: the cloud's views go off until the next sign-in.
+void Shell::showOffline()
+{
+    emit windowTitleChanged(context_.Titol() + QStringLiteral("        sin internet"));
+    emit cloudFunctionsChanged(false);
 }
 
 void Shell::applyFormatSettings()
 {
     context_.format() = FormatSettings::fromSystem();
+    context_.cloud().setFormat(context_.format());
 }
 
 void Shell::ObtenirDadesPC()
@@ -51,6 +75,7 @@ void Shell::readSettings()
         settings.GuardarConfigInicial();
     context_.languages().setIdioma(settings.values().idioma);
     device_.channel().serial().setPortName(portForThisRun_.isEmpty() ? settings.values().port : portForThisRun_);
+    context_.cloud().loadFromSettings();
 }
 
 void Shell::chooseStartupLanguage()
@@ -87,19 +112,30 @@ bool Shell::loadDictionaries()
     return false;
 }
 
-void Shell::FormActivate()
+bool Shell::FormActivate(const Registration::WindowRunner &signInWindow)
 {
     if (activated_)
-        return;
+        return true;
     activated_ = true;
+    context_.trace().Escriure_REPortserie(QStringLiteral("Servidor : ") + context_.cloud().endpoints().databaseName());
     context_.views().setPanelmostrat(View::Estat);
-    // The cloud version check and the sign-in come with the cloud directory; until then no session
-    // token exists and the cloud functions stay off.
     context_.setOnline(context_.internet().isOnline());
-    emit windowTitleChanged(context_.windowTitle());
-    emit cloudFunctionsChanged(context_.cloudFunctionsEnabled());
+    if (context_.online() && !signInAtStart(signInWindow))
+        return false;
+    showCloudState();
     if (!device_.channel().serial().portName().isEmpty())
         device_.openPortAndIdentify();
+    return true;
+}
+
+// A newer version that must be installed first ends the program, and so does leaving the sign-in
+// window without signing in. A cloud that could not be reached lets the program go on off line.
+bool Shell::signInAtStart(const Registration::WindowRunner &signInWindow)
+{
+    CloudAccess &cloud = context_.cloud();
+    if (cloud.ComprovaVersioRTDB() == 0)
+        return false;
+    return !cloud.state().ErrorFirebase.isEmpty() || registration_.Execute(signInWindow);
 }
 
 void Shell::FormClose()
@@ -108,8 +144,11 @@ void Shell::FormClose()
     device_.close();
 }
 
-void Shell::forgetCloudCredentials()
+void Shell::MITancarSessioClick()
 {
+    CloudState &state = context_.cloud().state();
+    state.EmpresaEmail.clear();
+    state.EmpresaPassword.clear();
     context_.settings().values().email.clear();
     context_.settings().values().password.clear();
 }

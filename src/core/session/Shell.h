@@ -1,10 +1,13 @@
 #pragma once
 
+#include "core/session/AboutBox.h"
 #include "core/session/CommandAvailability.h"
+#include "core/session/DeviceDirectory.h"
 #include "core/session/DeviceSession.h"
 #include "core/session/PanelScreens.h"
 #include "core/session/ProgramContext.h"
 #include "core/session/Programming.h"
+#include "core/session/Registration.h"
 #include "core/session/StatusScreens.h"
 
 #include <QObject>
@@ -20,21 +23,26 @@ class Prompter;
 struct LanguageInfo;
 
 // The core of the main window: it composes the modules (the program's shared context, the device
-// session, programming, the status screens, the fire panel's screens, the commands' availability), wires them to one
-// another, and runs the steps of starting and closing that do not concern widgets. The window runs
-// its creation steps in order and hands each view the module it works with.
+// session, programming, the status screens, the fire panel's screens, the cloud's directory, sign-in
+// and about box, the commands' availability), wires them to one another, and runs the steps of
+// starting and closing that do not concern widgets. The window runs its creation steps in order and
+// hands each view the module it works with.
 class Shell : public QObject
 {
     Q_OBJECT
 public:
     Shell(Prompter &prompter, InternetCheck &internet, std::unique_ptr<QSettings> settingsStore,
-          const QString &programPath, QObject *parent = nullptr);
+          const QString &programPath, CloudEndpoints endpoints = CloudEndpoints::configured(),
+          QObject *parent = nullptr);
 
     ProgramContext &context() { return context_; }
     DeviceSession &device() { return device_; }
     Programming &programming() { return programming_; }
     StatusScreens &screens() { return screens_; }
     PanelScreens &panels() { return panels_; }
+    DeviceDirectory &directory() { return directory_; }
+    Registration &registration() { return registration_; }
+    AboutBox &aboutBox() { return aboutBox_; }
     const CommandAvailability &commands() const { return commands_; }
 
     // A port to use instead of the stored one, without storing it (a simulated device, a test rig).
@@ -52,8 +60,9 @@ public:
     bool loadDictionaries();
     void startLink() { device_.startLink(); }
 
-    // The first activation's work; later calls do nothing.
-    void FormActivate();
+    // The first activation's work; later calls do nothing. On line it checks the program's version
+    // in the cloud and signs in, showing the sign-in window when needed. False: the program ends.
+    bool FormActivate(const Registration::WindowRunner &signInWindow);
     void FormClose();
 
     // Back to the state without a device: the device's identity, the status bar and every
@@ -61,7 +70,7 @@ public:
     void Esborra_Camps();
 
     // "Cerrar sesión": the cloud credentials are forgotten and saved empty when the window closes.
-    void forgetCloudCredentials();
+    void MITancarSessioClick();
 
 signals:
     void windowTitleChanged(const QString &title);
@@ -72,12 +81,18 @@ signals:
 
 private:
     void connectModules();
+    bool signInAtStart(const Registration::WindowRunner &signInWindow);
+    void showCloudState();
+    void showOffline();
 
     ProgramContext context_;
     DeviceSession device_;
     Programming programming_;
     StatusScreens screens_;
     PanelScreens panels_;
+    DeviceDirectory directory_;
+    Registration registration_;
+    AboutBox aboutBox_;
     CommandAvailability commands_;
     QString portForThisRun_;
     bool activated_ = false;

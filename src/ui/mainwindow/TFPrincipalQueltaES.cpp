@@ -671,7 +671,11 @@ void TFPrincipalQueltaES::showEvent(QShowEvent *event)
 void TFPrincipalQueltaES::FormActivate()
 {
     showSinConexio();
-    shell_.FormActivate();
+    const bool signedInOrOffline = shell_.FormActivate([](const RegistrationStart &) { return false; });
+    if (!signedInOrOffline) {
+        close();
+        return;
+    }
     BBLlegirEstat_->setFocus();
 }
 
@@ -847,7 +851,7 @@ void TFPrincipalQueltaES::showRemoteSessionOpened()
 
 void TFPrincipalQueltaES::MITancarSessioClick()
 {
-    shell_.forgetCloudCredentials();
+    shell_.MITancarSessioClick();
     close();
 }
 
