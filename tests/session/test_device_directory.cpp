@@ -40,8 +40,8 @@ class TestDeviceDirectory : public QObject
 
     test::CloudSim sim_;
     std::unique_ptr<test::ShellHarness> harness_;
-    std::unique_ptr<CloudAccess> cloud_;
-    std::unique_ptr<DeviceDirectory> directory_;
+    CloudAccess *cloud_ = nullptr;
+    DeviceDirectory *directory_ = nullptr;
 
     test::ScriptedPrompter &prompter() { return harness_->prompter; }
     QString lastMessage() { return prompter().asked.isEmpty() ? QString() : prompter().asked.last().message; }
@@ -54,34 +54,28 @@ private slots:
     {
         harness_ = std::make_unique<test::ShellHarness>();
         harness_->internet.online = true;
+        harness_->endpoints = CloudEndpoints::production();
+        harness_->endpoints.setIdentityEmulator(QUrl(sim_.url()));
+        harness_->endpoints.setDatabaseAddress(QUrl(sim_.url()));
+        harness_->endpoints.timeoutMs = 5000;
         Shell &shell = harness_->create();
-        CloudEndpoints endpoints = CloudEndpoints::production();
-        endpoints.setIdentityEmulator(QUrl(sim_.url()));
-        endpoints.setDatabaseAddress(QUrl(sim_.url()));
-        endpoints.timeoutMs = 5000;
-        cloud_ = std::make_unique<CloudAccess>(endpoints, &shell.context().settings(), shell.context().trace(),
-                                               prompter(), FormatSettings{});
+        cloud_ = &shell.context().cloud();
         CloudState &state = cloud_->state();
         state.EmpresaEmail = QStringLiteral("instalador@quelta.test");
         state.EmpresaPassword = QStringLiteral("quelta-demo");
         state.EmpresaNom = kCompany;
         state.EmpresaInstal = QStringLiteral("Jordi Puig");
         state.EmpresaClau = QStringLiteral("jordi-demo");
-        directory_ = std::make_unique<DeviceDirectory>(shell.context(), shell.device(), *cloud_);
+        directory_ = &shell.directory();
     }
 
-    void cleanup()
-    {
-        directory_.reset();
-        cloud_.reset();
-        harness_.reset();
-    }
+    void cleanup() { harness_.reset(); }
 
     // "Buscar" lists the installer's own devices, sorted by reference, with their links.
     void theInstallersOwnDevicesAreListed()
     {
-        QSignalSpy offline(directory_.get(), &DeviceDirectory::offline);
-        QSignalSpy filled(directory_.get(), &DeviceDirectory::searchFilled);
+        QSignalSpy offline(directory_, &DeviceDirectory::offline);
+        QSignalSpy filled(directory_, &DeviceDirectory::searchFilled);
         directory_->MIBuscarClick();
         QCOMPARE(filled.count(), 1);
         QCOMPARE(references(directory_->entries()),
@@ -100,7 +94,7 @@ private slots:
     void withoutInternetNothingIsAsked()
     {
         harness_->internet.online = false;
-        QSignalSpy offline(directory_.get(), &DeviceDirectory::offline);
+        QSignalSpy offline(directory_, &DeviceDirectory::offline);
         directory_->MIBuscarClick();
         QCOMPARE(offline.count(), 1);
         QCOMPARE(lastMessage(), QStringLiteral("No hay conexión a internet"));
@@ -124,7 +118,7 @@ private slots:
         QFETCH(QString, installer);
         QFETCH(QString, reference);
         QFETCH(QString, message);
-        QSignalSpy keyPanel(directory_.get(), &DeviceDirectory::keyPanelShown);
+        QSignalSpy keyPanel(directory_, &DeviceDirectory::keyPanelShown);
         directory_->BBLlistatBuscaClick({company, installer, reference});
         QCOMPARE(prompter().asked.size(), 1);
         QVERIFY2(lastMessage().contains(message), qPrintable(lastMessage()));
@@ -135,7 +129,7 @@ private slots:
     void anotherLevelAsksForItsKey()
     {
         const DirectorySearch marta{kCompany, QStringLiteral("Marta Soler"), {}};
-        QSignalSpy keyPanel(directory_.get(), &DeviceDirectory::keyPanelShown);
+        QSignalSpy keyPanel(directory_, &DeviceDirectory::keyPanelShown);
         directory_->BBLlistatBuscaClick(marta);
         QCOMPARE(keyPanel.count(), 1);
         directory_->BBAcceptarPasswordClick(marta, QStringLiteral("wrong-key"));
@@ -179,7 +173,7 @@ private slots:
     {
         directory_->MIBuscarClick();
         DeviceSession &device = harness_->shell->device();
-        QSignalSpy snapshot(directory_.get(), &DeviceDirectory::snapshotRequested);
+        QSignalSpy snapshot(directory_, &DeviceDirectory::snapshotRequested);
         directory_->SGLListatCircuitsDblClick(3, 4); // Hospital Comarcal: Ethernet connected, GPRS off
         QCOMPARE(device.link().identConnectar, QStringLiteral("3A0F2C1B84D95E22"));
         QVERIFY(device.link().connexADSL);
