@@ -155,6 +155,22 @@ private slots:
         QCOMPARE(device.readFor(300).contains("qz+inf"), restores);
     }
 
+    // Clearing all offers the signed-in account's company and installer for the next device,
+    // without counting them as changes.
+    void clearingAllShowsTheAccount()
+    {
+        ShellFixture fixture;
+        Shell &shell = fixture.create();
+        CloudState &account = shell.context().cloud().state();
+        account.EmpresaNom = QStringLiteral("Protecciones Ibéricas SL");
+        account.EmpresaInstal = QStringLiteral("Jordi Puig");
+        shell.Esborra_Camps();
+        ConfigurationModel &model = shell.programming().model();
+        QCOMPARE(model.field(u"EProgEmpresa")->value, account.EmpresaNom);
+        QCOMPARE(model.field(u"EProgInstal")->value, account.EmpresaInstal);
+        QCOMPARE(model.ncampsModificats(), 0);
+    }
+
     void signingOutSavesEmptyCredentials()
     {
         ShellFixture fixture;

@@ -60,6 +60,12 @@ void Programming::clear()
     emit cleared();
 }
 
+void Programming::showAccount(const QString &company, const QString &installer)
+{
+    model_.editField(*model_.field(u"EProgEmpresa"), company);
+    model_.editField(*model_.field(u"EProgInstal"), installer);
+}
+
 void Programming::BBProgClick()
 {
     if (!lock_.allowsProgramming())

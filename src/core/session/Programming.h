@@ -42,6 +42,8 @@ public:
     void MIIDefecteClick();
     // Every field and grid empty, nothing modified and nothing read yet.
     void clear();
+    // The signed-in account's company and installer, offered for the next device programmed.
+    void showAccount(const QString &company, const QString &installer);
 
 signals:
     void programmingViewShown();

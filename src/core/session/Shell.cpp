@@ -165,6 +165,8 @@ void Shell::Esborra_Camps()
     statusBar.hideProgress();
     link.circuit = false;
     programming_.clear();
+    const CloudState &account = context_.cloud().state();
+    programming_.showAccount(account.EmpresaNom, account.EmpresaInstal);
     for (QString *identity : {&link.firmware, &link.hardware, &link.PartsActives, &link.identConnectar, &link.imei,
                               &link.refmap})
         identity->clear();
