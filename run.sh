@@ -6,13 +6,16 @@
 #                            (aesa, aec5, cofem, urano, syncro, id3000, standard...)
 #   ./run.sh --port NAME     the tool on a real device's serial port (COM3, /dev/ttyUSB0...)
 # A local MQTT broker serves a second simulated device of the same kind, so that the window can
-# switch to "Comunicación > Remota" and back. Without a display it runs quelta-cli instead: the
-# device's identity, a status frame and its configuration, then the same device reached remotely.
+# switch to "Comunicación > Remota" and back, and a local stand-in for the cloud (quelta-cloudsim)
+# lists it in the demo company's directory ("Buscar"). Without a display it runs quelta-cli
+# instead: the device's identity, a status frame and its configuration, then the same device
+# reached remotely and the demo company's directory.
 set -euo pipefail
 QUELTA_ROOT=$(cd "$(dirname "$0")" && pwd)
 BUILD="$QUELTA_ROOT/build"
 source "$QUELTA_ROOT/scripts/deps.sh"
 source "$QUELTA_ROOT/scripts/broker.sh"
+source "$QUELTA_ROOT/scripts/cloud.sh"
 
 port=""
 device=bc600
@@ -51,6 +54,16 @@ for _ in $(seq 50); do [ -s "$BUILD/broker/devsim.out" ] && break; sleep 0.1; do
 remote_id=$(head -n 1 "$BUILD/broker/devsim.out")
 echo "Remote simulated device $remote_id through the MQTT broker at 127.0.0.1:$broker_port"
 
+# The cloud: the demo company, whose first device is the remote simulated one.
+demo_seed="$BUILD/cloud-$device/seed.json"
+mkdir -p "$(dirname "$demo_seed")"
+sed "s/3A0F2C1B84D96A11/$remote_id/" "$QUELTA_ROOT/tools/cloudsim/seeds/demo.json" >"$demo_seed"
+quelta_start_cloudsim "$BUILD/tools/cloudsim/quelta-cloudsim" "$BUILD/cloud-$device" "$demo_seed"
+pids+=("$QUELTA_CLOUD_PID")
+export QUELTA_INTERNET_PROBE="$QUELTA_CLOUD_URL"
+cloud=(--cloud-db "$QUELTA_CLOUD_URL" --cloud-auth "$QUELTA_CLOUD_URL")
+echo "Cloud stand-in at $QUELTA_CLOUD_URL: sign in as instalador@quelta.test with the password quelta-demo"
+
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     cat >&2 <<'MSG'
 No display (DISPLAY and WAYLAND_DISPLAY are unset): the headless programmer quelta-cli shows the
@@ -68,4 +81,4 @@ MSG
     "$cli" --mqtt "127.0.0.1:$broker_port" --id "$remote_id" identify
     exit 0
 fi
-"$BUILD/src/app/quelta" --port "$port" --broker "127.0.0.1:$broker_port"
+"$BUILD/src/app/quelta" --port "$port" --broker "127.0.0.1:$broker_port" "${cloud[@]}"

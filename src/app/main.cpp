@@ -18,10 +18,12 @@ struct RunOptions
 {
     QString port;
     std::optional<quelta::MqttSettings> broker;
+    quelta::CloudOverrides cloud;
 };
 
 // "--port NAME" and "--broker HOST[:PORT]" point this run at another serial port (a simulated
-// device's pseudo-terminal) and another MQTT broker without changing the stored choices.
+// device's pseudo-terminal) and another MQTT broker without changing the stored choices;
+// "--cloud-db", "--cloud-auth" and "--api-key" at another cloud (a local stand-in or emulators).
 RunOptions optionsForThisRun(const QApplication &app)
 {
     QCommandLineParser parser;
@@ -31,9 +33,16 @@ RunOptions optionsForThisRun(const QApplication &app)
                                   QStringLiteral("NAME"));
     const QCommandLineOption broker(QStringLiteral("broker"), QStringLiteral("MQTT broker for this run."),
                                     QStringLiteral("HOST[:PORT]"));
-    parser.addOptions({port, broker});
+    const QCommandLineOption database(QStringLiteral("cloud-db"), QStringLiteral("Cloud database address for this run."),
+                                      QStringLiteral("URL"));
+    const QCommandLineOption identity(QStringLiteral("cloud-auth"),
+                                      QStringLiteral("Identity service address for this run."), QStringLiteral("URL"));
+    const QCommandLineOption apiKey(QStringLiteral("api-key"), QStringLiteral("Cloud web API key for this run."),
+                                    QStringLiteral("KEY"));
+    parser.addOptions({port, broker, database, identity, apiKey});
     parser.process(app);
-    RunOptions options{parser.value(port), std::nullopt};
+    RunOptions options{parser.value(port), std::nullopt,
+                       {parser.value(database), parser.value(identity), parser.value(apiKey)}};
     if (parser.isSet(broker)) {
         options.broker = quelta::brokerAddress(parser.value(broker));
         if (!options.broker) {
@@ -63,7 +72,7 @@ int main(int argc, char *argv[])
     QApplication::setOverrideCursor(Qt::WaitCursor);
     quelta::ProbeInternetCheck internet;
     quelta::Shell shell(prompter, internet, quelta::AppSettings::openPlatformStore(),
-                        QCoreApplication::applicationFilePath());
+                        QCoreApplication::applicationFilePath(), quelta::CloudEndpoints::configured(run.cloud));
     shell.setPortForThisRun(run.port);
     if (run.broker)
         shell.device().setBrokerForThisRun(*run.broker);

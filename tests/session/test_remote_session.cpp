@@ -99,6 +99,8 @@ private slots:
         QVERIFY(!remote.link().comunicacioLocal);
         QCOMPARE(remote.link().central, QStringLiteral("AE/SA"));
         QTRY_VERIFY(listener.heard.contains("qz+INf"));
+        const QString about = QStringLiteral("MIIAcercaDe");
+        QVERIFY(remote.shell.commands().isEnabled(about));
 
         QSignalSpy local(&remote.session(), &DeviceSession::localLinkSelected);
         remote.session().BBConnectarRemotClick(device.identifier());
@@ -108,6 +110,7 @@ private slots:
         QVERIFY(!remote.link().circuittrobat);
         QCOMPARE(local.count(), 1);
         QCOMPARE(remote.shell.context().statusBar().panel(0), StatusBar::kSinConexio);
+        QVERIFY(!remote.shell.commands().isEnabled(about));
     }
 
     // A broker that goes away resets the screen; once it is back the session comes back by itself.

@@ -7,6 +7,7 @@ namespace {
 const QStringList kTransferCommands{QStringLiteral("MIILlegir"), QStringLiteral("MIIGravar"), QStringLiteral("MIIDefecte"),
                                     QStringLiteral("BBLlegirPag"), QStringLiteral("BBGravarPag")};
 const QStringList kTemplateCommands{QStringLiteral("MIICrearplantilla"), QStringLiteral("MIIImportarPlantilla")};
+const QStringList kRemoteCommands{QStringLiteral("MIIAcercaDe")};
 // The views that need the cloud.
 const QStringList kCloudViews{QStringLiteral("BBBuscar"), QStringLiteral("BBMapa"), QStringLiteral("BBActualitzar"),
                               QStringLiteral("BBEvents"), QStringLiteral("MIBuscar")};
@@ -24,7 +25,7 @@ CommandAvailability::CommandAvailability()
 {
     for (const QString &control : kOtherCommands)
         enabled_.insert(control, true);
-    for (const QStringList *off : {&kTransferCommands, &kTemplateCommands, &kCloudViews}) {
+    for (const QStringList *off : {&kTransferCommands, &kTemplateCommands, &kCloudViews, &kRemoteCommands}) {
         for (const QString &control : *off)
             enabled_.insert(control, false);
     }
@@ -55,6 +56,11 @@ void CommandAvailability::writeRunning(bool running)
 void CommandAvailability::remoteSessionLost()
 {
     set(kOtherCommands, true);
+}
+
+void CommandAvailability::remoteLinkChanged(bool remote)
+{
+    set(kRemoteCommands, remote);
 }
 
 void CommandAvailability::cloudFunctionsChanged(bool enabled)

@@ -27,6 +27,8 @@ public:
     void cloudFunctionsChanged(bool enabled);
     // The remote session was lost: whatever a write run held is free again.
     void remoteSessionLost();
+    // The about box is offered only while a device is reached through the broker.
+    void remoteLinkChanged(bool remote);
     // The status view came forward: its button and the views beside it are available.
     void statusScreenShown();
 

@@ -33,10 +33,15 @@ void Shell::connectModules()
     connect(&programming_.writeEngine(), &WriteEngine::transferControlsEnabled, &commands_,
             [this](bool enabled) { commands_.writeRunning(!enabled); });
     connect(&device_, &DeviceSession::remoteSessionLost, &commands_, &CommandAvailability::remoteSessionLost);
+    connect(&device_, &DeviceSession::remoteSessionOpened, &commands_, [this] { commands_.remoteLinkChanged(true); });
+    connect(&device_, &DeviceSession::remoteSessionLost, &commands_, [this] { commands_.remoteLinkChanged(false); });
+    connect(&device_, &DeviceSession::localLinkSelected, &commands_, [this] { commands_.remoteLinkChanged(false); });
     // Door orders of a remote session go on the user's own status topic.
     connect(&screens_.doors(), &DoorsScreen::remoteDoorCommand, &device_.mqtt(), &MqttTransport::Publica_MQTT);
     connect(&context_.cloud(), &CloudAccess::sinInternet, this, &Shell::showOffline);
     connect(&directory_, &DeviceDirectory::offline, this, &Shell::showOffline);
+    // A listing that worked shows the cloud as reachable again.
+    connect(&directory_, &DeviceDirectory::listed, this, &Shell::showCloudState);
     connect(&aboutBox_, &AboutBox::saved, this, [this] {
         emit windowTitleChanged(context_.windowTitle());
         device_.supervisor().BBLlegirEstatClick();
