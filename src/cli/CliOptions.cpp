@@ -24,6 +24,12 @@ std::optional<Command> commandNamed(const QString &name)
         return Command::Send;
     if (name == QLatin1String("order"))
         return Command::Order;
+    if (name == QLatin1String("devices"))
+        return Command::Devices;
+    if (name == QLatin1String("delete-device"))
+        return Command::DeleteDevice;
+    if (name == QLatin1String("whoami"))
+        return Command::Whoami;
     return std::nullopt;
 }
 
@@ -35,6 +41,35 @@ std::optional<int> positive(const QString &text)
     return whole && value > 0 ? std::optional<int>(value) : std::nullopt;
 }
 
+// The search options of devices; nullopt when the argument is not one of them.
+std::optional<QString> takeSearchOption(CliOptions &options, const QString &option, QStringList &rest)
+{
+    QString *value = option == QLatin1String("--company")     ? &options.search.company
+                     : option == QLatin1String("--installer") ? &options.search.installer
+                     : option == QLatin1String("--reference") ? &options.search.reference
+                     : option == QLatin1String("--key")       ? &options.key
+                                                              : nullptr;
+    if (!value || options.command != Command::Devices)
+        return std::nullopt;
+    if (rest.isEmpty())
+        return QStringLiteral("%1 needs a value").arg(option);
+    *value = rest.takeFirst();
+    return QString();
+}
+
+// What the directory would refuse anyway is refused before anything is asked of the cloud.
+QString checkSearch(const CliOptions &options)
+{
+    const DirectorySearch &search = options.search;
+    if (search.company.trimmed().isEmpty())
+        return QStringLiteral("devices needs the company: --company NAME");
+    if (!search.reference.trimmed().isEmpty() && search.installer.trimmed().isEmpty())
+        return QStringLiteral("a reference needs its installer: --installer NAME");
+    if (!options.key.isEmpty() && (options.key.size() < kMinKeyLength || options.key.size() > kMaxKeyLength))
+        return QStringLiteral("--key takes %1 to %2 characters").arg(kMinKeyLength).arg(kMaxKeyLength);
+    return {};
+}
+
 // The command's own arguments, after its name.
 QString takeCommandArguments(CliOptions &options, QStringList rest)
 {
@@ -42,7 +77,10 @@ QString takeCommandArguments(CliOptions &options, QStringList rest)
     QStringList positional;
     while (!rest.isEmpty()) {
         const QString argument = rest.takeFirst();
-        if (argument == QLatin1String("-o") && options.command == Command::Read && !rest.isEmpty()) {
+        if (const std::optional<QString> error = takeSearchOption(options, argument, rest)) {
+            if (!error->isEmpty())
+                return *error;
+        } else if (argument == QLatin1String("-o") && options.command == Command::Read && !rest.isEmpty()) {
             options.file = rest.takeFirst();
         } else if (argument == QLatin1String("-n") && options.command == Command::Status && !rest.isEmpty()) {
             const std::optional<int> frames = positive(rest.takeFirst());
@@ -51,7 +89,8 @@ QString takeCommandArguments(CliOptions &options, QStringList rest)
             options.frames = *frames;
         } else if (argument == QLatin1String("--json") && options.command == Command::Status) {
             options.json = true;
-        } else if (argument == QLatin1String("--yes") && options.command == Command::RestoreDefaults) {
+        } else if (argument == QLatin1String("--yes")
+                   && (options.command == Command::RestoreDefaults || options.command == Command::DeleteDevice)) {
             yes = true;
         } else if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
             return QStringLiteral("unknown option %1").arg(argument);
@@ -59,8 +98,8 @@ QString takeCommandArguments(CliOptions &options, QStringList rest)
             positional.append(argument);
         }
     }
-    const bool takesOne =
-        options.command == Command::Write || options.command == Command::Send || options.command == Command::Order;
+    const bool takesOne = options.command == Command::Write || options.command == Command::Send
+        || options.command == Command::Order || options.command == Command::DeleteDevice;
     if (positional.size() != (takesOne ? 1 : 0))
         return takesOne ? QStringLiteral("the command takes one argument") : QStringLiteral("unexpected argument %1").arg(positional.value(0));
     if (options.command == Command::Write)
@@ -71,6 +110,15 @@ QString takeCommandArguments(CliOptions &options, QStringList rest)
         return QStringLiteral("order takes one of %1").arg(panelOrders().join(QStringLiteral(", ")));
     if (options.command == Command::RestoreDefaults && !yes)
         return QStringLiteral("restore-defaults erases the configuration: confirm it with --yes");
+    if (options.command == Command::DeleteDevice) {
+        options.identifier = positional.first().trimmed();
+        if (options.identifier.isEmpty())
+            return QStringLiteral("delete-device takes the device's identifier");
+        if (!yes)
+            return QStringLiteral("delete-device removes the device from the directory: confirm it with --yes");
+    }
+    if (options.command == Command::Devices)
+        return checkSearch(options);
     return {};
 }
 
@@ -100,6 +148,27 @@ std::optional<QString> takeRemoteOption(CliOptions &options, const QString &opti
     return QString();
 }
 
+// The cloud options; nullopt when the option is not one of them.
+std::optional<QString> takeCloudOption(CliOptions &options, const QString &option, const QString &value)
+{
+    CloudOptions &cloud = options.cloud;
+    if (option == QLatin1String("--cloud-db") || option == QLatin1String("--cloud-auth")) {
+        const QUrl url(value, QUrl::StrictMode);
+        if (!url.isValid() || url.host().isEmpty() || (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https")))
+            return QStringLiteral("%1 takes an http:// or https:// address").arg(option);
+        (option == QLatin1String("--cloud-db") ? cloud.addresses.databaseUrl : cloud.addresses.identityUrl) = value;
+    } else if (option == QLatin1String("--api-key")) {
+        cloud.addresses.apiKey = value;
+    } else if (option == QLatin1String("--email")) {
+        cloud.email = value;
+    } else if (option == QLatin1String("--password")) {
+        cloud.password = value;
+    } else {
+        return std::nullopt;
+    }
+    return QString();
+}
+
 // Exactly one way to the device: a serial port, or a broker and the device's identifier.
 QString checkLink(const CliOptions &options)
 {
@@ -115,6 +184,11 @@ QString checkLink(const CliOptions &options)
 }
 
 } // namespace
+
+bool isCloudCommand(Command command)
+{
+    return command == Command::Devices || command == Command::DeleteDevice || command == Command::Whoami;
+}
 
 const QStringList &panelOrders()
 {
@@ -153,18 +227,24 @@ ParsedOptions parseOptions(const QStringList &arguments)
         } else if (const std::optional<QString> error = takeRemoteOption(options, option, value)) {
             if (!error->isEmpty())
                 return failure(*error);
+        } else if (const std::optional<QString> cloudError = takeCloudOption(options, option, value)) {
+            if (!cloudError->isEmpty())
+                return failure(*cloudError);
         } else {
             return failure(QStringLiteral("unknown option %1").arg(option));
         }
     }
-    if (const QString error = checkLink(options); !error.isEmpty())
-        return failure(error);
     if (rest.isEmpty())
         return failure(QStringLiteral("no command given"));
     const std::optional<Command> command = commandNamed(rest.takeFirst());
     if (!command)
         return failure(QStringLiteral("unknown command"));
     options.command = *command;
+    // The cloud's commands reach no device: a port or a broker given is not used.
+    if (!isCloudCommand(options.command)) {
+        if (const QString error = checkLink(options); !error.isEmpty())
+            return failure(error);
+    }
     if (const QString error = takeCommandArguments(options, rest); !error.isEmpty())
         return failure(error);
     return {options, {}};
@@ -176,6 +256,8 @@ QString usage()
         "usage: quelta-cli --port NAME [--code CODE] [--timeout SECONDS] [--verbose] COMMAND\n"
         "       quelta-cli --mqtt HOST[:PORT] --id IDENT [--gprs] [--mqtt-user U] [--mqtt-password P]\n"
         "                  [--client-id ID] [--code CODE] [--timeout SECONDS] [--verbose] COMMAND\n"
+        "       quelta-cli [--cloud-db URL] [--cloud-auth URL] [--api-key KEY] [--email E] [--password P]\n"
+        "                  [--timeout SECONDS] CLOUD-COMMAND\n"
         "  --mqtt reaches the device through an MQTT broker (port 1883 by default); --gprs sends the\n"
         "  commands on the device's GPRS topics instead of its Ethernet ones\n"
         "  identify                 print one JSON object: {\"firmware\",\"identifier\",\"hardware\",\"panel\",\"parts\"}\n"
@@ -186,10 +268,28 @@ QString usage()
         "  send TEXT                send one command body (\"qz+\" is added) and print the replies\n"
         "  order NAME               after a status frame, send the fire panel an order (Rearme, Repos,\n"
         "                           Silenbuz, Silensir, Reset, Sirena, Connex, Test) and print its text\n"
-        "exit codes: 0 ok; 1 usage; 2 no device, broker unreachable, link lost or timeout; 3 write\n"
-        "            ended with refused or unconfirmed items, or the order was refused (\"Central no\n"
-        "            conectada\"); 4 template invalid or its panel type does not match the device;\n"
-        "            5 access code needed or wrong\n");
+        "cloud commands (no port or broker needed):\n"
+        "  --cloud-db URL           the database's address (an emulator's ?ns=NAME is kept); default\n"
+        "                           FIREBASE_DATABASE_EMULATOR_HOST, else the production database\n"
+        "  --cloud-auth URL         the identity service's address, or an emulator's root; default\n"
+        "                           FIREBASE_AUTH_EMULATOR_HOST, else the production service\n"
+        "  --email E --password P   the account that signs in; default: the installer's account\n"
+        "                           stored on this PC by the program\n"
+        "  devices --company C [--installer I] [--reference R] [--key K]\n"
+        "                           print one JSON object per device, in the list's order: {\"n\",\n"
+        "                           \"installer\",\"reference\",\"identifier\",\"ethernet\",\"gprs\",\"deletable\"};\n"
+        "                           a level with an access key needs it in --key, a level without one\n"
+        "                           is created with --key (6 to 20 characters); a numeric company needs\n"
+        "                           no key\n"
+        "  delete-device IDENT --yes\n"
+        "                           remove a device reached by neither link from the directory\n"
+        "  whoami                   print the signed-in account's record with its \"uid\" and \"email\"\n"
+        "exit codes: 0 ok (devices: also when no device is found); 1 usage; 2 no device, broker or\n"
+        "            cloud unreachable, sign-in refused, link lost or timeout, or delete-device's device\n"
+        "            not in the directory; 3 write ended with refused or unconfirmed items, the order\n"
+        "            was refused (\"Central no conectada\"), or delete-device refused a device on line;\n"
+        "            4 template invalid or its panel type does not match the device; 5 access code\n"
+        "            needed or wrong, or the directory's access key missing or wrong\n");
 }
 
 } // namespace quelta::cli

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/cloud/CloudEndpoints.h"
+#include "core/cloud/DirectoryEntries.h"
 #include "core/link/MqttClient.h"
 
 #include <QString>
@@ -9,7 +11,14 @@
 
 namespace quelta::cli {
 
-enum class Command { Identify, Read, Write, RestoreDefaults, Status, Send, Order };
+enum class Command { Identify, Read, Write, RestoreDefaults, Status, Send, Order, Devices, DeleteDevice, Whoami };
+
+// The commands that work on the cloud's directory: no device is reached.
+bool isCloudCommand(Command command);
+
+// The access keys of the directory's levels, as the key panel takes them.
+constexpr int kMinKeyLength = 6;
+constexpr int kMaxKeyLength = 20;
 
 // A device reached through an MQTT broker instead of a serial port.
 struct RemoteOptions
@@ -19,6 +28,16 @@ struct RemoteOptions
     MqttSettings broker; // an empty client identifier: the program's own
     QString identifier;
     bool gprs = false;   // commands on the device's GPRS topics instead of its Ethernet ones
+};
+
+// Where the cloud is and who signs in. Addresses not given come from the emulator variables of the
+// environment, or are the production ones; e-mail and password not given are the installer's own,
+// as the program stored them on this PC.
+struct CloudOptions
+{
+    CloudOverrides addresses;
+    QString email;
+    QString password;
 };
 
 struct CliOptions
@@ -33,6 +52,10 @@ struct CliOptions
     QString text;              // send: the command body; order: the order's name
     int frames = 1;            // status: -n N
     bool json = false;         // status: --json
+    CloudOptions cloud;
+    DirectorySearch search;    // devices: --company, --installer, --reference
+    QString key;               // devices: the level's access key, or the key it is created with
+    QString identifier;        // delete-device: the device's identifier
 };
 
 // The arguments after the program's name, or the reason they are not a valid command line.

@@ -2,6 +2,8 @@
 
 #include "StatusSnapshot.h"
 
+#include "core/cloud/CloudJson.h"
+#include "core/cloud/SignIn.h"
 #include "core/transfer/RowValues.h"
 
 #include <QCoreApplication>
@@ -13,6 +15,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace quelta::cli {
 namespace {
@@ -32,6 +35,32 @@ bool isReply(const ReplyLine &line)
     return line.text.startsWith(QLatin1Char('+')) || line.kind == ReplyKind::Lock;
 }
 
+// A dialog's text on one line: its "\r" and "\n" separators become spaces.
+QString readable(const QString &message)
+{
+    return message.simplified();
+}
+
+// The installer's account as the program stored it on this PC. The store is only read: the run's
+// own settings live in a file of their own.
+std::pair<QString, QString> storedAccount()
+{
+    AppSettings stored(AppSettings::openPlatformStore());
+    stored.LLegirConfigInicial(QString());
+    return {stored.values().email, stored.values().password};
+}
+
+QString entryLine(int row, const DirectoryEntry &entry)
+{
+    return QString::fromUtf8(orderedObject({{QStringLiteral("n"), row},
+                                            {QStringLiteral("installer"), entry.installer},
+                                            {QStringLiteral("reference"), entry.reference},
+                                            {QStringLiteral("identifier"), entry.identifier},
+                                            {QStringLiteral("ethernet"), entry.ethernet},
+                                            {QStringLiteral("gprs"), entry.gprs},
+                                            {QStringLiteral("deletable"), entry.deletable()}}));
+}
+
 } // namespace
 
 CliSession::CliSession(const CliOptions &options, QTextStream &out, QTextStream &err)
@@ -48,7 +77,7 @@ CliSession::CliSession(const CliOptions &options, QTextStream &out, QTextStream 
 int CliSession::run()
 {
     startShell();
-    const int code = runCommand();
+    const int code = isCloudCommand(options_.command) ? runCloudCommand() : runCommand();
     shell_->FormClose();
     return code;
 }
@@ -67,17 +96,43 @@ int CliSession::runCommand()
     case Command::Status: return status();
     case Command::Send: return send();
     case Command::Order: return order();
+    case Command::Devices:
+    case Command::DeleteDevice:
+    case Command::Whoami: break;
     }
     return Usage;
 }
 
-// The window's creation steps, on a settings file of its own.
+// The window's creation steps, on a settings file of its own. The cloud's commands stop before the
+// link: they need neither a port nor the dictionaries.
 void CliSession::startShell()
 {
+    internet_.online = isCloudCommand(options_.command);
     shell_ = std::make_unique<Shell>(prompter_, internet_,
                                      std::make_unique<QSettings>(settingsDir_.filePath(QStringLiteral("quelta.ini")),
                                                                  QSettings::IniFormat),
-                                     QCoreApplication::applicationFilePath());
+                                     QCoreApplication::applicationFilePath(), cloudEndpoints());
+    if (isCloudCommand(options_.command)) {
+        shell_->applyFormatSettings();
+        shell_->ObtenirDadesPC();
+        shell_->readSettings();
+        return;
+    }
+    startDeviceLink();
+}
+
+// The addresses the options and the environment give. A request may not outlast the run.
+CloudEndpoints CliSession::cloudEndpoints() const
+{
+    CloudEndpoints endpoints = CloudEndpoints::configured(options_.cloud.addresses);
+    endpoints.timeoutMs = static_cast<int>(std::min<qint64>(endpoints.timeoutMs, std::max<qint64>(deadline_.remainingTime(), 1)));
+    return endpoints;
+}
+
+// The device's commands: the lines traced, the settings read, the dictionaries loaded and the link
+// started, on the port or broker given.
+void CliSession::startDeviceLink()
+{
     shell_->setPortForThisRun(options_.port);
     device().supervisor().setSettlingPauses(false);
     QObject::connect(&device().dispatcher(), &ReplyDispatcher::lineReceived, &device().dispatcher(),
@@ -384,6 +439,149 @@ void CliSession::waitForQuietLink()
     });
 }
 
+// --- the cloud's commands -----------------------------------------------------------------------
+
+int CliSession::runCloudCommand()
+{
+    if (const int failed = signIn(); failed != Ok)
+        return failed;
+    switch (options_.command) {
+    case Command::Devices: return devices();
+    case Command::DeleteDevice: return deleteDevice();
+    case Command::Whoami: return whoami();
+    default: return Usage;
+    }
+}
+
+// The sign-in the window makes at start-up, with the account given or the one stored on this PC.
+// A stored password goes only with its own e-mail.
+int CliSession::signIn()
+{
+    QString email = options_.cloud.email;
+    QString password = options_.cloud.password;
+    if (email.isEmpty() || password.isEmpty()) {
+        const auto [storedEmail, storedPassword] = storedAccount();
+        if (email.isEmpty())
+            email = storedEmail;
+        if (password.isEmpty() && email == storedEmail)
+            password = storedPassword;
+    }
+    if (email.isEmpty() || password.isEmpty())
+        return fail(Usage, QStringLiteral("no account to sign in with: give --email and --password"));
+    CloudState &state = cloud().state();
+    state.EmpresaEmail = email;
+    state.EmpresaPassword = password;
+    const SignInResult result = shell_->registration().signIn().LoginFirebase(email, password);
+    if (result.ok())
+        return Ok;
+    if (result.status == SignInStatus::Offline)
+        return fail(NoDevice, QStringLiteral("the cloud cannot be reached: %1").arg(readable(result.error)));
+    return fail(NoDevice, QStringLiteral("the sign-in of %1 was refused: %2").arg(email, readable(result.error)));
+}
+
+// "BUSCAR" with the search given, then, when the key panel opens, "ACEPTAR" with the key given. What
+// the directory decides shows in its signals and in the dialogs, which go to stderr.
+int CliSession::devices()
+{
+    DeviceDirectory &directory = shell_->directory();
+    bool listed = false;
+    bool keyPanelShown = false;
+    bool keyPanelHidden = false;
+    QObject::connect(&directory, &DeviceDirectory::listed, &directory, [&listed] { listed = true; });
+    QObject::connect(&directory, &DeviceDirectory::keyPanelShown, &directory, [&keyPanelShown] { keyPanelShown = true; });
+    QObject::connect(&directory, &DeviceDirectory::keyPanelHidden, &directory, [&keyPanelHidden] { keyPanelHidden = true; });
+    const DirectorySearch &search = options_.search;
+    directory.BBLlistatBuscaClick(search);
+    if (listed)
+        return printListing();
+    if (!keyPanelShown)
+        return fail(NoDevice, QStringLiteral("the directory could not be searched"));
+    if (options_.key.isEmpty()) {
+        // Which key is missing: the one stored for the level, or the one to create it with. A look-up
+        // that failed has closed the panel and said why.
+        const QString stored = directory.BuscaClauRTDB(search);
+        if (keyPanelHidden)
+            return fail(NoDevice, QString());
+        if (stored.isEmpty())
+            return fail(AccessDenied, QStringLiteral("this company/installer/reference has no access key yet: create it "
+                                                     "with --key (%1 to %2 characters)")
+                                          .arg(kMinKeyLength)
+                                          .arg(kMaxKeyLength));
+        return fail(AccessDenied, QStringLiteral("this company/installer/reference has an access key: give it with --key"));
+    }
+    directory.BBAcceptarPasswordClick(search, options_.key);
+    if (listed) {
+        // A level created by this key was written before the list was read.
+        const QString notStored = cloud().state().ErrorFirebase;
+        const int printed = printListing();
+        if (!notStored.isEmpty())
+            return fail(NoDevice, QStringLiteral("the access key was not stored: %1").arg(readable(notStored)));
+        return printed;
+    }
+    // The panel closes when the key could not be looked up; it stays open for a key refused.
+    return keyPanelHidden ? fail(NoDevice, QString()) : fail(AccessDenied, QString());
+}
+
+int CliSession::printListing()
+{
+    const DeviceDirectory &directory = shell_->directory();
+    if (!directory.listingError().isEmpty())
+        return fail(NoDevice, QStringLiteral("the devices could not be read: %1").arg(readable(directory.listingError())));
+    int row = 0;
+    for (const DirectoryEntry &entry : directory.entries())
+        out_ << entryLine(++row, entry) << Qt::endl;
+    return Ok;
+}
+
+// A device leaves the directory only when it is reached by neither link, as the list allows it.
+// The removal is checked by reading the record again: the cloud's delete reports no error.
+int CliSession::deleteDevice()
+{
+    const QString &identifier = options_.identifier;
+    const DeviceListing listing = cloud().readDevices();
+    if (!listing.error.isEmpty())
+        return fail(NoDevice, QStringLiteral("the devices could not be read: %1").arg(readable(listing.error)));
+    const auto record = std::find_if(listing.devices.cbegin(), listing.devices.cend(),
+                                     [&identifier](const DeviceRecord &device) { return device.identifier == identifier; });
+    if (record == listing.devices.cend())
+        return fail(NoDevice, QStringLiteral("%1 is not in the directory").arg(identifier));
+    const QList<DirectoryEntry> entries = directoryEntries({*record}, {record->company, record->installer, record->reference});
+    if (entries.size() != 1)
+        return fail(NoDevice, QStringLiteral("%1 is not in the directory").arg(identifier));
+    const DirectoryEntry &entry = entries.first();
+    if (!entry.deletable())
+        return fail(WriteIncomplete, QStringLiteral("%1 is on line (Ethernet: %2, GPRS: %3): only a device reached by "
+                                                    "neither link can be removed")
+                                         .arg(identifier, entry.ethernet, entry.gprs));
+    cloud().EsborrarEquip(identifier);
+    const NodeRead after = cloud().readNode(QStringLiteral("Equipments/") + identifier);
+    if (!after.ok())
+        return fail(NoDevice, QStringLiteral("%1 may not have been removed: %2").arg(identifier, readable(after.error.text)));
+    if (!after.value.isNull())
+        return fail(NoDevice, QStringLiteral("%1 could not be removed").arg(identifier));
+    out_ << "removed " << identifier << " (" << entry.reference << ")" << Qt::endl;
+    return Ok;
+}
+
+// The signed-in account's own record, its identifier and e-mail first.
+int CliSession::whoami()
+{
+    const CloudState &state = cloud().state();
+    const NodeRead record = cloud().readNode(QStringLiteral("Users/") + state.CodiReg);
+    if (!record.ok())
+        return fail(NoDevice, QStringLiteral("the account's record could not be read: %1").arg(readable(record.error.text)));
+    JsonMembers members{{QStringLiteral("uid"), state.CodiReg}, {QStringLiteral("email"), state.EmpresaEmail}};
+    const QJsonObject fields = record.value.toObject();
+    for (auto field = fields.constBegin(); field != fields.constEnd(); ++field) {
+        if (field.key() != QLatin1String("uid") && field.key() != QLatin1String("email"))
+            members.append({field.key(), field.value()});
+    }
+    out_ << QString::fromUtf8(orderedObject(members)) << Qt::endl;
+    return Ok;
+}
+
+// --- running ------------------------------------------------------------------------------------
+
 bool CliSession::waitFor(const std::function<bool()> &done)
 {
     while (!done()) {
@@ -396,8 +594,11 @@ bool CliSession::waitFor(const std::function<bool()> &done)
     return true;
 }
 
+// An empty message: the dialog that said why has already been shown.
 int CliSession::fail(int code, const QString &message)
 {
+    if (message.isEmpty())
+        return code;
     const QString why = linkLost_ ? QStringLiteral(" (the link to the device was lost)")
                         : deadline_.hasExpired() ? QStringLiteral(" (timed out)")
                                                  : QString();

@@ -22,6 +22,7 @@ enum ExitCode { Ok = 0, Usage = 1, NoDevice = 2, WriteIncomplete = 3, TemplateRe
 
 // One run of quelta-cli: the window's core on the given port, without a window. The device is
 // found and unlocked the way the window does it, then the command runs through the same engines.
+// The cloud's commands reach no device: they sign in and run the directory's steps as its view does.
 class CliSession
 {
 public:
@@ -30,13 +31,25 @@ public:
     int run();
 
 private:
-    class NoInternet : public InternetCheck
+    // Off line for the device's commands: the sign-in window never opens. On line for the cloud's,
+    // whose own requests then tell whether it can be reached.
+    class CommandLineInternet : public InternetCheck
     {
     public:
-        bool isOnline() override { return false; }
+        bool online = false;
+        bool isOnline() override { return online; }
     };
 
     void startShell();
+    void startDeviceLink();
+    CloudEndpoints cloudEndpoints() const;
+    int runCloudCommand();
+    int signIn();
+    int devices();
+    int printListing();
+    int deleteDevice();
+    int whoami();
+    CloudAccess &cloud() { return shell_->context().cloud(); }
     int runCommand();
     int connectDevice();
     int openRemoteSession();
@@ -79,7 +92,7 @@ private:
     QTextStream &out_;
     QTextStream &err_;
     CliPrompter prompter_;
-    NoInternet internet_;
+    CommandLineInternet internet_;
     QTemporaryDir settingsDir_; // the installer's own settings are not touched
     std::unique_ptr<Shell> shell_;
     QDeadlineTimer deadline_;

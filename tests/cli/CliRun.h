@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -13,10 +14,12 @@ struct CliRun
     QString err;
 };
 
-// quelta-cli run to its end (a minute at most) with these arguments.
-inline CliRun runCli(const QStringList &arguments)
+// quelta-cli run to its end (a minute at most) with these arguments, in this environment.
+inline CliRun runCli(const QStringList &arguments,
+                     const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess cli;
+    cli.setProcessEnvironment(environment);
     cli.start(QStringLiteral(QUELTA_CLI_BINARY), arguments);
     CliRun run;
     if (!cli.waitForFinished(60000)) {

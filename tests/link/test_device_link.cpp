@@ -23,7 +23,7 @@ struct LinkFixture
             qFatal("quelta-devsim did not start");
         Shell &shell = harness.create(device.portPath(), kTimeDivisor);
         shell.startLink();
-        shell.FormActivate();
+        shell.FormActivate(test::noSignInWindow);
         return shell;
     }
 };

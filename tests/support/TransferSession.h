@@ -54,7 +54,7 @@ struct TransferSession
         Shell &shell = *harness.shell;
         shell.loadDictionaries();
         shell.startLink();
-        shell.FormActivate();
+        shell.FormActivate(test::noSignInWindow);
     }
 
     void markEnd()

@@ -222,6 +222,18 @@ private slots:
             QVERIFY2(!isEnabled(h.find<QObject>(name)), qPrintable(name));
     }
 
+    // Without internet "Buscar" only warns, and the cloud's views go off with the title saying so.
+    void searchingOfflineSwitchesTheCloudOff()
+    {
+        Harness h;
+        emit h.shell.cloudFunctionsChanged(true);
+        h.find<QToolButton>(QStringLiteral("BBBuscar"))->click();
+        QCOMPARE(h.prompter.asked.last().message, QStringLiteral("No hay conexión a internet"));
+        for (const QString &name : kCloudControls)
+            QVERIFY2(!isEnabled(h.find<QObject>(name)), qPrintable(name));
+        QVERIFY(h.window.windowTitle().endsWith(QStringLiteral("        sin internet")));
+    }
+
     // Each button starts from the map view.
     void buttonsChooseTheView_data()
     {
@@ -229,7 +241,6 @@ private slots:
         QTest::addColumn<QString>("page");
         QTest::addColumn<View>("view");
         QTest::newRow("status") << "BBLlegirEstat" << "PEstat" << View::Estat;
-        QTest::newRow("search") << "BBBuscar" << "PLlistatCircuits" << View::LlistaCircuits;
         QTest::newRow("update") << "BBActualitzar" << "PActualitzacions" << View::Actualitzacions;
         QTest::newRow("programming") << "BBProg" << "PProgramacio" << View::Programacio;
         QTest::newRow("event log") << "BBEvents" << "PEvents" << View::Mapa;

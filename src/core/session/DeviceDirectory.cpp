@@ -193,11 +193,16 @@ void DeviceDirectory::LlistatCircuits(const DirectorySearch &search)
     entries_.clear();
     context_.views().setPanelmostrat(View::LlistaCircuits);
     const DeviceListing listing = cloud_.readDevices();
+    listingError_ = listing.error;
     if (const QString skipped = listing.skippedMessage(); !skipped.isEmpty())
         context_.prompter().ElMeuMessageDlg(dialog::warning(skipped));
     entries_ = directoryEntries(listing.devices, search);
     emit listed(entries_);
-    if (entries_.isEmpty())
+    // A list that could not be read is not an empty one.
+    if (!listingError_.isEmpty())
+        context_.prompter().ElMeuMessageDlg(errorRequest(
+            dialog::error(), listingError_ + QStringLiteral("\r") + tr("Compruebe la conexión a internet"), dialog::aceptar(), 8));
+    else if (entries_.isEmpty())
         context_.prompter().ElMeuMessageDlg(
             dialog::warning(tr("\r\nNo se ha encontrado ningún equipo para esta empresa/instalador/referencia\r\n")));
 }

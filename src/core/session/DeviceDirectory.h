@@ -24,6 +24,9 @@ public:
     const QList<DirectoryEntry> &entries() const { return entries_; }
     // The search of the last listing (BuscaCircuitEmp, BuscaCircuitInstal, BuscaCircuitRef).
     const DirectorySearch &listedSearch() const { return listed_; }
+    // Why the last listing could not read the devices, empty when it read them: an empty list is
+    // then the search's own answer.
+    const QString &listingError() const { return listingError_; }
 
     // "Buscar": the signed-in user's own devices, once the key of their level is known.
     void MIBuscarClick();
@@ -67,6 +70,7 @@ private:
     CloudAccess &cloud_;
     QList<DirectoryEntry> entries_;
     DirectorySearch listed_;
+    QString listingError_;
 };
 
 } // namespace quelta

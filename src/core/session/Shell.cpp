@@ -41,7 +41,10 @@ void Shell::connectModules()
     connect(&context_.cloud(), &CloudAccess::sinInternet, this, &Shell::showOffline);
     connect(&directory_, &DeviceDirectory::offline, this, &Shell::showOffline);
     // A listing that worked shows the cloud as reachable again.
-    connect(&directory_, &DeviceDirectory::listed, this, &Shell::showCloudState);
+    connect(&directory_, &DeviceDirectory::listed, this, [this] {
+        if (directory_.listingError().isEmpty())
+            showCloudState();
+    });
     connect(&aboutBox_, &AboutBox::saved, this, [this] {
         emit windowTitleChanged(context_.windowTitle());
         device_.supervisor().BBLlegirEstatClick();

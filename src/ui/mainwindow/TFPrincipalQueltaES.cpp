@@ -1,6 +1,9 @@
 #include "ui/mainwindow/TFPrincipalQueltaES.h"
 
 #include "core/session/Shell.h"
+#include "ui/cloud/DeviceDirectoryView.h"
+#include "ui/cloud/TFAjuda.h"
+#include "ui/cloud/TFRegistre.h"
 #include "ui/dialogs/MessageDialogs.h"
 #include "ui/dialogs/BrokerSettingsDialog.h"
 #include "ui/mainwindow/ClickGesture.h"
@@ -219,7 +222,8 @@ QWidget *TFPrincipalQueltaES::buildViews()
     };
     PEstat_ = page("PEstat");
     PProgramacio_ = page("PProgramacio");
-    PLlistatCircuits_ = page("PLlistatCircuits");
+    PLlistatCircuits_ = new DeviceDirectoryView(views_);
+    views_->addWidget(PLlistatCircuits_);
     PActualitzacions_ = page("PActualitzacions");
     PMapa_ = page("PMapa");
     PEvents_ = page("PEvents");
@@ -430,7 +434,8 @@ void TFPrincipalQueltaES::buildMenus()
     buildLanguageMenu(addTopMenu("MIIdioma", QT_TR_NOOP("Idioma")));
 
     QMenu *info = addTopMenu("MIInfo", QT_TR_NOOP("Info"));
-    addMenuItem(info, "MIIAcercaDe", QT_TR_NOOP("Acerca de"))->setEnabled(false);
+    connect(addMenuItem(info, "MIIAcercaDe", QT_TR_NOOP("Acerca de")), &QAction::triggered, this,
+            &TFPrincipalQueltaES::MIIAcercaDeClick);
 }
 
 // Each language is named in itself, so its caption is never translated.
@@ -523,6 +528,28 @@ void TFPrincipalQueltaES::connectShell()
     connect(&supervisor, &LinkSupervisor::portListChanged, this, &TFPrincipalQueltaES::refreshPortList);
     connect(&supervisor, &LinkSupervisor::ledsTicked, this, &TFPrincipalQueltaES::paintLamps);
     connect(&device_.lock(), &ProgrammingLock::accessCodeRequested, this, &TFPrincipalQueltaES::showAccessCodePrompt);
+    connectDirectory();
+}
+
+// The directory view reports the installer's searches, keys and double clicks to the core's
+// directory and shows what it finds; the key panel brings the view forward.
+void TFPrincipalQueltaES::connectDirectory()
+{
+    DeviceDirectory &directory = shell_.directory();
+    connect(PLlistatCircuits_, &DeviceDirectoryView::searchRequested, &directory, &DeviceDirectory::BBLlistatBuscaClick);
+    connect(PLlistatCircuits_, &DeviceDirectoryView::keyEntered, &directory,
+            [this, &directory](const QString &key) { directory.BBAcceptarPasswordClick(PLlistatCircuits_->search(), key); });
+    connect(PLlistatCircuits_, &DeviceDirectoryView::cellActivated, &directory, &DeviceDirectory::SGLListatCircuitsDblClick);
+    connect(&directory, &DeviceDirectory::searchFilled, PLlistatCircuits_, &DeviceDirectoryView::fillSearch);
+    connect(&directory, &DeviceDirectory::listed, PLlistatCircuits_, &DeviceDirectoryView::showEntries);
+    connect(&directory, &DeviceDirectory::keyPanelShown, this, [this] {
+        views_->setCurrentWidget(PLlistatCircuits_);
+        PLlistatCircuits_->showKeyPanel();
+    });
+    connect(&directory, &DeviceDirectory::keyPanelHidden, PLlistatCircuits_, &DeviceDirectoryView::hideKeyPanel);
+    connect(&directory, &DeviceDirectory::companyFocusRequested, PLlistatCircuits_, &DeviceDirectoryView::focusCompany);
+    connect(&directory, &DeviceDirectory::installerFocusRequested, PLlistatCircuits_, &DeviceDirectoryView::focusInstaller);
+    connect(&directory, &DeviceDirectory::keyFocusRequested, PLlistatCircuits_, &DeviceDirectoryView::focusKey);
 }
 
 // --- Core state on screen ------------------------------------------------------------------------
@@ -671,7 +698,10 @@ void TFPrincipalQueltaES::showEvent(QShowEvent *event)
 void TFPrincipalQueltaES::FormActivate()
 {
     showSinConexio();
-    const bool signedInOrOffline = shell_.FormActivate([](const RegistrationStart &) { return false; });
+    const bool signedInOrOffline = shell_.FormActivate([this](const RegistrationStart &start) {
+        TFRegistre window(shell_.registration(), start, this);
+        return window.exec() == QDialog::Accepted;
+    });
     if (!signedInOrOffline) {
         close();
         return;
@@ -778,7 +808,7 @@ void TFPrincipalQueltaES::showResult(const QString &text)
 
 void TFPrincipalQueltaES::BBBuscarClick()
 {
-    showView(View::LlistaCircuits);
+    shell_.directory().MIBuscarClick();
 }
 
 void TFPrincipalQueltaES::BBMapaClick()
@@ -853,6 +883,15 @@ void TFPrincipalQueltaES::MITancarSessioClick()
 {
     shell_.MITancarSessioClick();
     close();
+}
+
+// Only during a remote session, and never while a firmware update runs.
+void TFPrincipalQueltaES::MIIAcercaDeClick()
+{
+    if (device_.link().tempsActu > 0 || device_.link().isLocal())
+        return;
+    TFAjuda about(shell_.aboutBox(), shell_.registration(), this);
+    about.exec();
 }
 
 // The item is checked only when its language module loaded; otherwise the current one stays.

@@ -31,6 +31,7 @@ enum class View;
 namespace quelta::ui {
 
 class ClickGesture;
+class DeviceDirectoryView;
 class RemotePanel;
 class ProgrammingView;
 class StatusBarPanel;
@@ -87,6 +88,7 @@ private:
     void buildMenus();
     void buildLanguageMenu(QMenu *menu);
     void connectShell();
+    void connectDirectory();
     QToolButton *addBarButton(const char *name, const char *source, void (TFPrincipalQueltaES::*handler)());
     QAction *addMenuItem(QWidget *owner, const char *name, const char *source);
     QMenu *addTopMenu(const char *name, const char *source);
@@ -130,6 +132,7 @@ private:
     void BBDesbloqueigAcceptarClick();
     void BBDesbloqueigCancellarClick();
     void MITancarSessioClick();
+    void MIIAcercaDeClick();
     void LanguageClick(const LanguageInfo &language);
 
     Shell &shell_;
@@ -160,7 +163,7 @@ private:
     QWidget *deviceStatusPanels_ = nullptr;
     QWidget *PProgramacio_ = nullptr;
     ProgrammingView *programmingView_ = nullptr;
-    QWidget *PLlistatCircuits_ = nullptr;
+    DeviceDirectoryView *PLlistatCircuits_ = nullptr;
     QWidget *PActualitzacions_ = nullptr;
     QWidget *PMapa_ = nullptr;
     QWidget *PEvents_ = nullptr;
