@@ -79,6 +79,9 @@ MSG
     "$cli" --port "$port" read
     echo "\$ quelta-cli --mqtt 127.0.0.1:$broker_port --id $remote_id identify"
     "$cli" --mqtt "127.0.0.1:$broker_port" --id "$remote_id" identify
+    account=(--email instalador@quelta.test --password quelta-demo)
+    echo "\$ quelta-cli ${cloud[*]} ${account[*]} devices --company \"Protecciones Ibéricas SL\" --installer \"Jordi Puig\" --key jordi-demo"
+    "$cli" "${cloud[@]}" "${account[@]}" devices --company "Protecciones Ibéricas SL" --installer "Jordi Puig" --key jordi-demo
     exit 0
 fi
 "$BUILD/src/app/quelta" --port "$port" --broker "127.0.0.1:$broker_port" "${cloud[@]}"

@@ -1,7 +1,9 @@
 // The device directory's flows against quelta-cloudsim seeded with the demo company.
 
+#include "Broker.h"
 #include "CloudSim.h"
 #include "ShellHarness.h"
+#include "SimulatedDevice.h"
 
 #include "core/cloud/CloudAccess.h"
 #include "core/session/DeviceDirectory.h"
@@ -185,6 +187,29 @@ private slots:
         directory_->SGLListatCircuitsDblClick(1, 4); // Almacén Zona Franca: not on line
         QCOMPARE(snapshot.count(), 1);
         QCOMPARE(snapshot.first().first().toString(), QStringLiteral("3A0F2C1B84D95E07"));
+    }
+
+    // The demo's first device is a simulated one behind a real broker: the double click on its
+    // Ethernet link opens the remote session, and the device answers through the broker.
+    void aConnectedDeviceIsReachedThroughTheBroker()
+    {
+        test::Broker server;
+        QVERIFY(server.start());
+        test::SimulatedDevice simulated;
+        QVERIFY(simulated.startOnBroker(server.port(), {QStringLiteral("--unpaced"), QStringLiteral("--config"),
+                                                        test::SimulatedDevice::config(QStringLiteral("bc600.json"))}));
+        DeviceSession &device = harness_->shell->device();
+        MqttSettings broker;
+        broker.host = QStringLiteral("127.0.0.1");
+        broker.port = server.port();
+        device.setBrokerForThisRun(broker);
+        directory_->MIBuscarClick();
+        QCOMPARE(directory_->entries().at(1).identifier, simulated.identifier());
+        directory_->SGLListatCircuitsDblClick(2, 4);
+        QTRY_VERIFY_WITH_TIMEOUT(test::connected(*harness_->shell), 15000);
+        QVERIFY(device.link().isRemote());
+        QCOMPARE(device.link().central, QStringLiteral("BC600"));
+        device.DesconnectarMQTT();
     }
 };
 

@@ -42,8 +42,10 @@ MqttSettings DeviceSession::broker() const
         broker.userName = values.brokerUser;
         broker.password = values.brokerPassword;
     }
+    // The cloud user's identifier names the client, as the broker's access rules expect.
+    const QString &userId = context_.cloud().state().CodiReg;
     if (broker.clientId.isEmpty())
-        broker.clientId = values.idUsuari.isEmpty() ? ownClientId_ : values.idUsuari;
+        broker.clientId = userId.isEmpty() ? ownClientId_ : userId;
     return broker;
 }
 
