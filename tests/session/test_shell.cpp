@@ -155,6 +155,19 @@ private slots:
         QCOMPARE(device.readFor(300).contains("qz+inf"), restores);
     }
 
+    // A cloud call that found no connection says so in the title and leaves "Buscar" usable.
+    void aFailedCloudCallOnlyRetitles()
+    {
+        ShellFixture fixture;
+        Shell &shell = fixture.create();
+        QSignalSpy title(&shell, &Shell::windowTitleChanged);
+        QSignalSpy cloud(&shell, &Shell::cloudFunctionsChanged);
+        emit shell.context().cloud().sinInternet();
+        QCOMPARE(title.count(), 1);
+        QVERIFY(title.first().first().toString().endsWith(QStringLiteral("        sin internet")));
+        QCOMPARE(cloud.count(), 0);
+    }
+
     // Clearing all offers the signed-in account's company and installer for the next device,
     // without counting them as changes.
     void clearingAllShowsTheAccount()

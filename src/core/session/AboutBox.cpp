@@ -97,6 +97,7 @@ void AboutBox::save(const RegistrationForm &form)
     state.EmpresaRef = form.reference;
     state.EmpresaClau = form.key;
     emit keyPanelHidden();
+    emit accountChanged();
     context_.prompter().ElMeuMessageDlg(
         dialog::information(dialog::atencio(), tr("Los cambios realizados se han guardado correctamente")));
     emit saved();

@@ -32,7 +32,9 @@ signals:
     void keyPanelShown();
     void keyPanelHidden();
     void focusRequested(quelta::RegistrationField field);
-    // The account changed and the box closes: the title names the user, the status screen returns.
+    // The account changed: the title names the user again.
+    void accountChanged();
+    // The change was confirmed: the box closes and the status screen returns.
     void saved();
 
 private:

@@ -6,6 +6,8 @@
 #include "core/session/DeviceSession.h"
 #include "core/session/ProgramContext.h"
 
+#include <cmath>
+
 namespace quelta {
 namespace {
 
@@ -20,8 +22,8 @@ DialogRequest errorRequest(const QString &caption, const QString &message, const
 bool isNumber(const QString &text, QChar decimalSeparator)
 {
     bool number = false;
-    QString(text).replace(decimalSeparator, QLatin1Char('.')).toDouble(&number);
-    return number;
+    const double value = QString(text).replace(decimalSeparator, QLatin1Char('.')).toDouble(&number);
+    return number && std::isfinite(value);
 }
 
 } // namespace
@@ -56,8 +58,7 @@ void DeviceDirectory::MIBuscarClick()
 {
     if (refusedForNow())
         return;
-    if (device_.link().circuittrobat)
-        device_.releasePort();
+    device_.releasePort();
     const CloudState &state = cloud_.state();
     const DirectorySearch own{state.EmpresaNom, state.EmpresaInstal, state.EmpresaRef};
     emit searchFilled(own);
@@ -192,7 +193,10 @@ void DeviceDirectory::LlistatCircuits(const DirectorySearch &search)
     listed_ = search;
     entries_.clear();
     context_.views().setPanelmostrat(View::LlistaCircuits);
+    context_.views().setResultText(QString());
+    emit busyChanged(true);
     const DeviceListing listing = cloud_.readDevices();
+    emit busyChanged(false);
     listingError_ = listing.error;
     if (const QString skipped = listing.skippedMessage(); !skipped.isEmpty())
         context_.prompter().ElMeuMessageDlg(dialog::warning(skipped));

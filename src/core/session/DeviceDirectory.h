@@ -53,6 +53,8 @@ signals:
     void offline();
     // The device is on line by neither link: its last state in the cloud is shown instead.
     void snapshotRequested(const QString &identifier);
+    // The devices are being read: the window shows the busy cursor.
+    void busyChanged(bool busy);
 
 private:
     bool refusedForNow();

@@ -199,8 +199,10 @@ void DeviceSession::CCBPortChange()
 
 void DeviceSession::releasePort()
 {
-    channel_.serial().clearBuffers();
-    channel_.serial().close();
+    if (link_.circuittrobat) {
+        channel_.serial().clearBuffers();
+        channel_.serial().close();
+    }
     supervisor_.stopSupervision();
     link_.circuittrobat = link_.circuit = false;
     link_.tempsllegir = 0;

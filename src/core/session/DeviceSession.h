@@ -42,7 +42,8 @@ public:
     // Choosing a port from the list: opened and stored, then the device there is asked to identify.
     void CCBPortClick(const QString &name);
     void CCBPortChange();
-    // The directory takes the screen: the device on the port is let go and forgotten.
+    // The directory takes the screen: supervision stops, a device found on the port is let go, and
+    // every field is cleared.
     void releasePort();
     // "Local": back to the local link.
     void MIIComunicacioLocalClick();

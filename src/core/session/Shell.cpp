@@ -38,17 +38,21 @@ void Shell::connectModules()
     connect(&device_, &DeviceSession::localLinkSelected, &commands_, [this] { commands_.remoteLinkChanged(false); });
     // Door orders of a remote session go on the user's own status topic.
     connect(&screens_.doors(), &DoorsScreen::remoteDoorCommand, &device_.mqtt(), &MqttTransport::Publica_MQTT);
-    connect(&context_.cloud(), &CloudAccess::sinInternet, this, &Shell::showOffline);
-    connect(&directory_, &DeviceDirectory::offline, this, &Shell::showOffline);
-    // A listing that worked shows the cloud as reachable again.
-    connect(&directory_, &DeviceDirectory::listed, this, [this] {
-        if (directory_.listingError().isEmpty())
+    // A cloud call that found no connection only says so in the title; the internet check's
+    // failure also switches the cloud's views off.
+    connect(&context_.cloud(), &CloudAccess::sinInternet, this, &Shell::showTitleOffline);
+    connect(&directory_, &DeviceDirectory::offline, this, [this] {
+        showTitleOffline();
+        emit cloudFunctionsChanged(false);
+    });
+    // Devices listed show the cloud as reachable again.
+    connect(&directory_, &DeviceDirectory::listed, this, [this](const QList<DirectoryEntry> &entries) {
+        if (!entries.isEmpty() && directory_.listingError().isEmpty())
             showCloudState();
     });
-    connect(&aboutBox_, &AboutBox::saved, this, [this] {
-        emit windowTitleChanged(context_.windowTitle());
-        device_.supervisor().BBLlegirEstatClick();
-    });
+    connect(&aboutBox_, &AboutBox::accountChanged, this, [this] { emit windowTitleChanged(context_.windowTitle()); });
+    // The status screen comes back once the about box has closed.
+    connect(&aboutBox_, &AboutBox::saved, &device_.supervisor(), &LinkSupervisor::BBLlegirEstatClick, Qt::QueuedConnection);
 }
 
 // The title names the signed-in user, and the cloud's views follow the sign-in.
@@ -58,11 +62,9 @@ void Shell::showCloudState()
     emit cloudFunctionsChanged(context_.cloudFunctionsEnabled());
 }
 
-// A cloud call found no connection: the cloud's views go off until the next sign-in.
-void Shell::showOffline()
+void Shell::showTitleOffline()
 {
     emit windowTitleChanged(context_.Titol() + QStringLiteral("        sin internet"));
-    emit cloudFunctionsChanged(false);
 }
 
 void Shell::applyFormatSettings()

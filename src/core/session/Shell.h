@@ -83,7 +83,7 @@ private:
     void connectModules();
     bool signInAtStart(const Registration::WindowRunner &signInWindow);
     void showCloudState();
-    void showOffline();
+    void showTitleOffline();
 
     ProgramContext context_;
     DeviceSession device_;

@@ -541,7 +541,12 @@ void TFPrincipalQueltaES::connectDirectory()
             [this, &directory](const QString &key) { directory.BBAcceptarPasswordClick(PLlistatCircuits_->search(), key); });
     connect(PLlistatCircuits_, &DeviceDirectoryView::cellActivated, &directory, &DeviceDirectory::SGLListatCircuitsDblClick);
     connect(&directory, &DeviceDirectory::searchFilled, PLlistatCircuits_, &DeviceDirectoryView::fillSearch);
-    connect(&directory, &DeviceDirectory::listed, PLlistatCircuits_, &DeviceDirectoryView::showEntries);
+    connect(&directory, &DeviceDirectory::listed, this, [this](const QList<DirectoryEntry> &entries) {
+        bringToFront(View::LlistaCircuits);
+        PLlistatCircuits_->showEntries(entries);
+    });
+    connect(&directory, &DeviceDirectory::busyChanged, this, &TFPrincipalQueltaES::showBusy);
+    connect(&context_.cloud(), &CloudAccess::sinInternet, PLlistatCircuits_, &DeviceDirectoryView::hideKeyPanel);
     connect(&directory, &DeviceDirectory::keyPanelShown, this, [this] {
         views_->setCurrentWidget(PLlistatCircuits_);
         PLlistatCircuits_->showKeyPanel();
