@@ -5,7 +5,7 @@ QUELTA_PACKAGES=(
     qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     qt6-httpserver-dev qt6-websockets-dev
     libgl-dev libxkbcommon-dev libglx-dev qt6-qpa-plugins
-    libssl-dev zlib1g-dev libmosquitto-dev mosquitto
+    libssl-dev zlib1g-dev libmosquitto-dev mosquitto libxlsxwriter-dev unzip
     xvfb xauth
     clang libclang-rt-14-dev llvm
     nodejs npm
