@@ -1,5 +1,7 @@
 #include "CliOptions.h"
 
+#include "core/status/EventHistory.h"
+
 namespace quelta::cli {
 namespace {
 
@@ -30,6 +32,10 @@ std::optional<Command> commandNamed(const QString &name)
         return Command::DeleteDevice;
     if (name == QLatin1String("whoami"))
         return Command::Whoami;
+    if (name == QLatin1String("history"))
+        return Command::History;
+    if (name == QLatin1String("snapshot"))
+        return Command::Snapshot;
     return std::nullopt;
 }
 
@@ -87,6 +93,16 @@ QString takeCommandArguments(CliOptions &options, QStringList rest)
             if (!frames)
                 return QStringLiteral("-n takes a number of frames above 0");
             options.frames = *frames;
+        } else if (argument == QLatin1String("-n") && options.command == Command::History && !rest.isEmpty()) {
+            const std::optional<int> entries = positive(rest.takeFirst());
+            if (!entries || *entries > kMaxHistoryRecords)
+                return QStringLiteral("-n takes a number of entries from 1 to %1").arg(kMaxHistoryRecords);
+            options.entries = *entries;
+        } else if ((argument == QLatin1String("--xlsx") || argument == QLatin1String("--csv"))
+                   && options.command == Command::History) {
+            if (rest.isEmpty() || rest.first().isEmpty())
+                return QStringLiteral("%1 needs a file").arg(argument);
+            (argument == QLatin1String("--xlsx") ? options.xlsxFile : options.csvFile) = rest.takeFirst();
         } else if (argument == QLatin1String("--json") && options.command == Command::Status) {
             options.json = true;
         } else if (argument == QLatin1String("--yes")
@@ -99,7 +115,8 @@ QString takeCommandArguments(CliOptions &options, QStringList rest)
         }
     }
     const bool takesOne = options.command == Command::Write || options.command == Command::Send
-        || options.command == Command::Order || options.command == Command::DeleteDevice;
+        || options.command == Command::Order || options.command == Command::DeleteDevice
+        || options.command == Command::History || options.command == Command::Snapshot;
     if (positional.size() != (takesOne ? 1 : 0))
         return takesOne ? QStringLiteral("the command takes one argument") : QStringLiteral("unexpected argument %1").arg(positional.value(0));
     if (options.command == Command::Write)
@@ -116,6 +133,11 @@ QString takeCommandArguments(CliOptions &options, QStringList rest)
             return QStringLiteral("delete-device takes the device's identifier");
         if (!yes)
             return QStringLiteral("delete-device removes the device from the directory: confirm it with --yes");
+    }
+    if (options.command == Command::History || options.command == Command::Snapshot) {
+        options.identifier = positional.first().trimmed();
+        if (options.identifier.isEmpty())
+            return QStringLiteral("the command takes the device's identifier");
     }
     if (options.command == Command::Devices)
         return checkSearch(options);
@@ -187,7 +209,8 @@ QString checkLink(const CliOptions &options)
 
 bool isCloudCommand(Command command)
 {
-    return command == Command::Devices || command == Command::DeleteDevice || command == Command::Whoami;
+    return command == Command::Devices || command == Command::DeleteDevice || command == Command::Whoami
+        || command == Command::History || command == Command::Snapshot;
 }
 
 const QStringList &panelOrders()
@@ -284,10 +307,20 @@ QString usage()
         "  delete-device IDENT --yes\n"
         "                           remove a device reached by neither link from the directory\n"
         "  whoami                   print the signed-in account's record with its \"uid\" and \"email\"\n"
+        "  history IDENT [-n N] [--xlsx FILE] [--csv FILE]\n"
+        "                           print the device's event history, newest first, one JSON object per\n"
+        "                           entry: {\"n\",\"created\",\"user\",\"name\",\"event\"} (\"created\" in local\n"
+        "                           time, \"dd-MM-yyyy hh:mm:ss\"); N latest entries (100 unless given,\n"
+        "                           at most 10000); --xlsx and --csv also write them as a workbook or as\n"
+        "                           CSV (UTF-8, \";\")\n"
+        "  snapshot IDENT           print the device's last state in the cloud as one JSON object, as\n"
+        "                           status --json prints a frame, with \"snapshot\": true and \"updated\"\n"
+        "                           (the record's time in UTC, ISO 8601)\n"
         "exit codes: 0 ok (devices: also when no device is found); 1 usage; 2 no device, broker or\n"
-        "            cloud unreachable, sign-in refused, link lost or timeout, or delete-device's device\n"
-        "            not in the directory; 3 write ended with refused or unconfirmed items, the order\n"
-        "            was refused (\"Central no conectada\"), or delete-device refused a device on line;\n"
+        "            cloud unreachable, sign-in refused, link lost or timeout, delete-device's device\n"
+        "            not in the directory, history's file not written, or no record for snapshot; 3 write ended with refused\n"
+        "            or unconfirmed items, the order was refused (\"Central no conectada\"), or\n"
+        "            delete-device refused a device on line;\n"
         "            4 template invalid or its panel type does not match the device; 5 access code\n"
         "            needed or wrong, or the directory's access key missing or wrong\n");
 }

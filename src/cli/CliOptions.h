@@ -11,7 +11,7 @@
 
 namespace quelta::cli {
 
-enum class Command { Identify, Read, Write, RestoreDefaults, Status, Send, Order, Devices, DeleteDevice, Whoami };
+enum class Command { Identify, Read, Write, RestoreDefaults, Status, Send, Order, Devices, DeleteDevice, Whoami, History, Snapshot };
 
 // The commands that work on the cloud's directory: no device is reached.
 bool isCloudCommand(Command command);
@@ -55,7 +55,10 @@ struct CliOptions
     CloudOptions cloud;
     DirectorySearch search;    // devices: --company, --installer, --reference
     QString key;               // devices: the level's access key, or the key it is created with
-    QString identifier;        // delete-device: the device's identifier
+    QString identifier;        // delete-device, history: the device's identifier
+    int entries = 100;         // history: -n N, the latest entries read
+    QString xlsxFile;          // history: --xlsx FILE, the entries also written as a workbook
+    QString csvFile;           // history: --csv FILE, and as CSV
 };
 
 // The arguments after the program's name, or the reason they are not a valid command line.

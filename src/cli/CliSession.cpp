@@ -98,7 +98,9 @@ int CliSession::runCommand()
     case Command::Order: return order();
     case Command::Devices:
     case Command::DeleteDevice:
-    case Command::Whoami: break;
+    case Command::Whoami:
+    case Command::History:
+    case Command::Snapshot: break;
     }
     return Usage;
 }
@@ -449,6 +451,8 @@ int CliSession::runCloudCommand()
     case Command::Devices: return devices();
     case Command::DeleteDevice: return deleteDevice();
     case Command::Whoami: return whoami();
+    case Command::History: return history();
+    case Command::Snapshot: return snapshot();
     default: return Usage;
     }
 }
@@ -577,6 +581,58 @@ int CliSession::whoami()
             members.append({field.key(), field.value()});
     }
     out_ << QString::fromUtf8(orderedObject(members)) << Qt::endl;
+    return Ok;
+}
+
+// The device's last record shown as the window shows it for a device on line by neither link, in
+// the shape of a decoded status frame.
+int CliSession::snapshot()
+{
+    shell_->loadDictionaries();
+    CloudSnapshot &cloudSnapshot = shell_->snapshot();
+    bool shown = false;
+    QObject::connect(&cloudSnapshot, &CloudSnapshot::shown, &cloudSnapshot, [&shown] { shown = true; });
+    cloudSnapshot.AgafaEstatEquipments(options_.identifier);
+    if (!shown) {
+        const QString error = cloud().state().ErrorFirebase;
+        return fail(NoDevice, error.isEmpty() ? QStringLiteral("%1 has no record in the cloud").arg(options_.identifier)
+                                              : QStringLiteral("the record of %1 could not be read: %2").arg(options_.identifier, readable(error)));
+    }
+    QJsonObject state = statusSnapshot({screens().statusScreen(), device().link(), screens().doors(), panels().display(),
+                                        panels().type(), panels().live()},
+                                       {});
+    state.insert(QStringLiteral("snapshot"), true);
+    state.insert(QStringLiteral("updated"), cloudSnapshot.updated().toString(Qt::ISODateWithMs));
+    out_ << compact(state) << Qt::endl;
+    return Ok;
+}
+
+// The device's history as its screen shows it, newest first; the files the screen's export writes.
+int CliSession::history()
+{
+    EventHistoryScreen &screen = screens().history();
+    const HistoryRead read = screen.readHistory(options_.identifier, options_.entries);
+    if (!read.ok())
+        return fail(NoDevice, QStringLiteral("the history of %1 could not be read: %2").arg(options_.identifier, readable(read.error)));
+    const QList<QStringList> rows = historyRows(read.list.entries, screen.timeZone());
+    for (const QStringList &row : rows) {
+        const JsonMembers entry{{QStringLiteral("n"), row.at(0).toInt()},
+                                {QStringLiteral("created"), QStringList{row.at(1), row.at(2)}.join(QLatin1Char(' ')).trimmed()},
+                                {QStringLiteral("user"), row.at(3)},
+                                {QStringLiteral("name"), row.at(4)},
+                                {QStringLiteral("event"), row.at(5)}};
+        out_ << QString::fromUtf8(orderedObject(entry)) << Qt::endl;
+    }
+    for (const auto &[file, format] : {std::pair{options_.xlsxFile, HistoryFileFormat::Xlsx},
+                                       std::pair{options_.csvFile, HistoryFileFormat::Csv}}) {
+        if (file.isEmpty())
+            continue;
+        const ExportResult written = format == HistoryFileFormat::Xlsx
+            ? exportHistoryXlsx(file, historyTitles(), historyColumnWidths(), rows)
+            : exportHistoryCsv(file, historyTitles(), rows);
+        if (!written.ok())
+            return fail(NoDevice, readable(written.error));
+    }
     return Ok;
 }
 

@@ -49,6 +49,8 @@ private:
     int printListing();
     int deleteDevice();
     int whoami();
+    int history();
+    int snapshot();
     CloudAccess &cloud() { return shell_->context().cloud(); }
     int runCommand();
     int connectDevice();

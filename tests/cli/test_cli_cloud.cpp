@@ -247,6 +247,12 @@ private slots:
         QTest::newRow("delete without --yes") << QStringList{QStringLiteral("delete-device"), QStringLiteral("3A0F2C1B84D95E07")}
                                               << true;
         QTest::newRow("no account given or stored") << QStringList{QStringLiteral("whoami")} << false;
+        QTest::newRow("history without device") << QStringList{QStringLiteral("history")} << true;
+        QTest::newRow("history -n 0") << QStringList{QStringLiteral("history"), QStringLiteral("3A0F2C1B84D96A11"),
+                                                     QStringLiteral("-n"), QStringLiteral("0")}
+                                      << true;
+        QTest::newRow("history --csv without file")
+            << QStringList{QStringLiteral("history"), QStringLiteral("3A0F2C1B84D96A11"), QStringLiteral("--csv")} << true;
     }
 
     void refusedBeforeAnyRequest()
@@ -331,6 +337,68 @@ private slots:
         QCOMPARE(user.value(QLatin1String("role")).toString(), QStringLiteral("instalador"));
         // The installer's stored settings are only read.
         QVERIFY(stored.open(QIODevice::ReadOnly) ? stored.readAll() == storedBefore : storedBefore.isEmpty());
+    }
+
+    // The school's history as its screen shows it in Madrid: newest first, one object per entry; the
+    // files the screen's export writes.
+    void history_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<int>("entries");
+        QTest::newRow("latest") << QStringList{} << 0 << 10;
+        QTest::newRow("-n 3") << QStringList{QStringLiteral("-n"), QStringLiteral("3")} << 0 << 3;
+        QTest::newRow("--xlsx and --csv") << QStringList{QStringLiteral("--xlsx"), QStringLiteral("h.xlsx"),
+                                                         QStringLiteral("--csv"), QStringLiteral("h.csv")}
+                                          << 0 << 10;
+        QTest::newRow("unwritable file") << QStringList{QStringLiteral("--csv"), QStringLiteral("no-such-folder/h.csv")} << 2
+                                         << 10;
+    }
+
+    void history()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(int, exitCode);
+        QFETCH(int, entries);
+        QTemporaryDir files;
+        for (QString &option : options) {
+            if (option.contains(QLatin1Char('.')))
+                option = files.filePath(option);
+        }
+        QProcessEnvironment madrid = environment();
+        madrid.insert(QStringLiteral("TZ"), QStringLiteral("Europe/Madrid"));
+        const CliRun run = test::runCli(addresses(sim_->url()) + account()
+                                            + QStringList{QStringLiteral("history"), QStringLiteral("3A0F2C1B84D96A11")}
+                                            + options,
+                                        madrid);
+        QVERIFY2(run.exitCode == exitCode, qPrintable(run.err));
+        const QStringList lines = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), entries);
+        QDateTime previous;
+        for (int n = 0; n < lines.size(); ++n) {
+            const QJsonObject entry = QJsonDocument::fromJson(lines[n].toUtf8()).object();
+            QCOMPARE(entry.keys().size(), 5);
+            QCOMPARE(entry.value(QLatin1String("n")).toInt(), n + 1);
+            const QDateTime created = QDateTime::fromString(entry.value(QLatin1String("created")).toString(),
+                                                            QStringLiteral("dd-MM-yyyy hh:mm:ss"));
+            QVERIFY(created.isValid());
+            QVERIFY(!previous.isValid() || created <= previous);
+            previous = created;
+        }
+        if (entries == 10) {
+            QCOMPARE(lines.first(), QStringLiteral(R"({"n":1,"created":"10-12-2026 12:30:00","user":"instalador@quelta.test",)"
+                                                   R"("name":"Jordi","event":"Prueba de sirenas Zona 3"})"));
+            QCOMPARE(QJsonDocument::fromJson(lines.last().toUtf8()).object().value(QLatin1String("event")).toString(),
+                     QStringLiteral("Llamada recibida: abriendo puerta"));
+        }
+        if (options.contains(files.filePath(QStringLiteral("h.csv")))) {
+            QFile csv(files.filePath(QStringLiteral("h.csv")));
+            QVERIFY(csv.open(QIODevice::ReadOnly));
+            QCOMPARE(csv.readAll().count("\r\n"), 11);
+            QVERIFY(QFileInfo(files.filePath(QStringLiteral("h.xlsx"))).size() > 0);
+        }
+        if (exitCode != 0)
+            QVERIFY2(run.err.contains(QLatin1String("no-such-folder")), qPrintable(run.err));
     }
 };
 

@@ -222,12 +222,21 @@ private slots:
             QVERIFY2(!isEnabled(h.find<QObject>(name)), qPrintable(name));
     }
 
-    // Without internet "Buscar" only warns, and the cloud's views go off with the title saying so.
-    void searchingOfflineSwitchesTheCloudOff()
+    // Without internet "Buscar" and "Registro" only warn, and the cloud's views go off with the
+    // title saying so.
+    void cloudViewsOfflineSwitchTheCloudOff_data()
     {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("search") << "BBBuscar";
+        QTest::newRow("event history") << "BBEvents";
+    }
+
+    void cloudViewsOfflineSwitchTheCloudOff()
+    {
+        QFETCH(QString, button);
         Harness h;
         emit h.shell.cloudFunctionsChanged(true);
-        h.find<QToolButton>(QStringLiteral("BBBuscar"))->click();
+        h.find<QToolButton>(button)->click();
         QCOMPARE(h.prompter.asked.last().message, QStringLiteral("No hay conexión a internet"));
         for (const QString &name : kCloudControls)
             QVERIFY2(!isEnabled(h.find<QObject>(name)), qPrintable(name));
@@ -243,7 +252,6 @@ private slots:
         QTest::newRow("status") << "BBLlegirEstat" << "PEstat" << View::Estat;
         QTest::newRow("update") << "BBActualitzar" << "PActualitzacions" << View::Actualitzacions;
         QTest::newRow("programming") << "BBProg" << "PProgramacio" << View::Programacio;
-        QTest::newRow("event log") << "BBEvents" << "PEvents" << View::Mapa;
     }
 
     void buttonsChooseTheView()

@@ -208,6 +208,15 @@ QString CloudAccess::GetSynchRTDBHistoric(const QString &path, const QString &co
     return renderNode(database_.get(GetRTDBPath(path), query));
 }
 
+QJsonValue CloudAccess::GetSynchValue(const QString &path)
+{
+    state_.ErrorFirebase.clear();
+    const NodeRead read = readNode(path);
+    if (!read.ok())
+        readFailed();
+    return read.value;
+}
+
 NodeRead CloudAccess::readNode(const QString &path)
 {
     ensureSignedIn();

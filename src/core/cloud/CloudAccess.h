@@ -91,6 +91,9 @@ public:
     // The node as text: an object as "key: <json>\r" per member in the server's order, null as
     // empty, anything else as its JSON. On an error: empty, ErrorFirebase set and sinInternet().
     QString GetSynchRTDB(const QString &path);
+    // The node's value as the window's screens read it: ErrorFirebase cleared first; on an error
+    // null, with ErrorFirebase set and sinInternet().
+    QJsonValue GetSynchValue(const QString &path);
     // The same, ordered by "Created" and only the last count children.
     QString GetSynchRTDBHistoric(const QString &path, const QString &count);
     // The node's value; signs in first when needed. No dialog, no title, ErrorFirebase untouched.

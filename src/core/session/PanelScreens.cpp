@@ -10,9 +10,9 @@ PanelScreens::PanelScreens(ProgramContext &context, DeviceSession &device, Statu
     : QObject(parent)
     , device_(device)
     , screens_(screens)
-    , offlineSource_(context.trace())
+    , cloudSource_(context.cloud())
     , display_(screens.blinkEngine())
-    , eventLists_(display_, offlineSource_, device.link(), context.views(), context.format(), context.namedStrings(),
+    , eventLists_(display_, cloudSource_, device.link(), context.views(), context.format(), context.namedStrings(),
                   context.prompter(), context.trace())
     , states_(display_, eventLists_, screens.statusScreen(), device.link(), context.trace())
     , layout_(display_, states_, eventLists_, device.link())
@@ -22,6 +22,8 @@ PanelScreens::PanelScreens(ProgramContext &context, DeviceSession &device, Statu
     screens.decoder().setPanelSections(this);
     connect(&screens, &StatusScreens::panelScreenChanged, this, &PanelScreens::layOutScreen);
     connect(&statusScreen, &StatusScreen::statusBarRedrawRequested, this, &PanelScreens::followPanelLink);
+    // A device that answers replaces the cloud snapshot.
+    connect(&screens, &StatusScreens::connectionEstablished, this, [this] { setCloudSnapshot(false); });
     updateGate();
 }
 
@@ -69,6 +71,7 @@ void PanelScreens::followPanelLink()
 void PanelScreens::clear()
 {
     layout_.Inicialitza_PEstat();
+    snapshot_ = false;
     updateGate();
     emit screenChanged();
 }

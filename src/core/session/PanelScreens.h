@@ -3,7 +3,7 @@
 #include "core/link/PanelType.h"
 #include "core/panels/PanelDisplay.h"
 #include "core/panels/PanelEventLists.h"
-#include "core/panels/PanelEventSource.h"
+#include "core/panels/CloudPanelEventSource.h"
 #include "core/panels/PanelLayout.h"
 #include "core/panels/PanelOrders.h"
 #include "core/panels/PanelStates.h"
@@ -63,7 +63,7 @@ private:
 
     DeviceSession &device_;
     StatusScreens &screens_;
-    OfflinePanelEventSource offlineSource_;
+    CloudPanelEventSource cloudSource_;
     PanelDisplay display_;
     PanelEventLists eventLists_;
     PanelStates states_;

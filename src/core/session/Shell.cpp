@@ -18,6 +18,8 @@ Shell::Shell(Prompter &prompter, InternetCheck &internet, std::unique_ptr<QSetti
     , directory_(context_, device_, context_.cloud())
     , registration_(context_)
     , aboutBox_(context_, registration_)
+    , snapshot_(context_, device_, screens_, panels_)
+    , contactLists_(context_, device_.link(), programming_, screens_.doors())
 {
     connectModules();
 }
@@ -38,13 +40,21 @@ void Shell::connectModules()
     connect(&device_, &DeviceSession::localLinkSelected, &commands_, [this] { commands_.remoteLinkChanged(false); });
     // Door orders of a remote session go on the user's own status topic.
     connect(&screens_.doors(), &DoorsScreen::remoteDoorCommand, &device_.mqtt(), &MqttTransport::Publica_MQTT);
+    connectCloud();
+}
+
+void Shell::connectCloud()
+{
     // A cloud call that found no connection only says so in the title; the internet check's
     // failure also switches the cloud's views off.
     connect(&context_.cloud(), &CloudAccess::sinInternet, this, &Shell::showTitleOffline);
-    connect(&directory_, &DeviceDirectory::offline, this, [this] {
-        showTitleOffline();
-        emit cloudFunctionsChanged(false);
-    });
+    connect(&directory_, &DeviceDirectory::offline, this, &Shell::showOffline);
+    EventHistoryScreen &history = screens_.history();
+    connect(&history, &EventHistoryScreen::offline, this, &Shell::showOffline);
+    connect(&history, &EventHistoryScreen::readFailed, this, &Shell::showTitleOffline);
+    connect(this, &Shell::fieldsCleared, &history, &EventHistoryScreen::Esborra_historic);
+    // A device on line by neither link shows its last record.
+    connect(&directory_, &DeviceDirectory::snapshotRequested, &snapshot_, &CloudSnapshot::AgafaEstatEquipments);
     // Devices listed show the cloud as reachable again.
     connect(&directory_, &DeviceDirectory::listed, this, [this](const QList<DirectoryEntry> &entries) {
         if (!entries.isEmpty() && directory_.listingError().isEmpty())
@@ -65,6 +75,13 @@ void Shell::showCloudState()
 void Shell::showTitleOffline()
 {
     emit windowTitleChanged(context_.Titol() + QStringLiteral("        sin internet"));
+}
+
+// The internet check failed: the cloud's views go off too, until a listing finds the cloud again.
+void Shell::showOffline()
+{
+    showTitleOffline();
+    emit cloudFunctionsChanged(false);
 }
 
 void Shell::applyFormatSettings()
@@ -182,6 +199,7 @@ void Shell::Esborra_Camps()
         identity->clear();
     screens_.clear();
     panels_.clear();
+    contactLists_.Esborra_Portes(ContactLists::Both);
     emit fieldsCleared();
 }
 

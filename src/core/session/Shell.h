@@ -1,7 +1,9 @@
 #pragma once
 
 #include "core/session/AboutBox.h"
+#include "core/session/CloudSnapshot.h"
 #include "core/session/CommandAvailability.h"
+#include "core/session/ContactLists.h"
 #include "core/session/DeviceDirectory.h"
 #include "core/session/DeviceSession.h"
 #include "core/session/PanelScreens.h"
@@ -43,6 +45,8 @@ public:
     DeviceDirectory &directory() { return directory_; }
     Registration &registration() { return registration_; }
     AboutBox &aboutBox() { return aboutBox_; }
+    CloudSnapshot &snapshot() { return snapshot_; }
+    ContactLists &contactLists() { return contactLists_; }
     const CommandAvailability &commands() const { return commands_; }
 
     // A port to use instead of the stored one, without storing it (a simulated device, a test rig).
@@ -81,9 +85,11 @@ signals:
 
 private:
     void connectModules();
+    void connectCloud();
     bool signInAtStart(const Registration::WindowRunner &signInWindow);
     void showCloudState();
     void showTitleOffline();
+    void showOffline();
 
     ProgramContext context_;
     DeviceSession device_;
@@ -93,6 +99,8 @@ private:
     DeviceDirectory directory_;
     Registration registration_;
     AboutBox aboutBox_;
+    CloudSnapshot snapshot_;
+    ContactLists contactLists_;
     CommandAvailability commands_;
     QString portForThisRun_;
     bool activated_ = false;

@@ -10,12 +10,13 @@ StatusScreens::StatusScreens(ProgramContext &context, DeviceSession &device, Con
     : QObject(parent)
     , link_(device.link())
     , channel_(device.channel())
-    , statusCloud_(context.trace())
+    , statusCloud_(context.cloud(), device.link())
     , statusScreen_(device.link(), context.statusBar())
     , doors_(device.link(), device.channel(), context.prompter(), statusCloud_, [&context] { return context.online(); })
     , decoder_(device.link(), device.channel(), context.prompter(), context.trace(), context.dictionary(),
                statusScreen_, eventLog_, doors_, statusCloud_, [&context] { return context.online(); })
     , serviceClicks_(eventLog_, model)
+    , history_(context, device, doors_)
 {
     LinkSupervisor &supervisor = device.supervisor();
     connect(&device.dispatcher(), &ReplyDispatcher::statusFrame, &decoder_, &StatusFrameDecoder::Llegir_In);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/session/EventHistoryScreen.h"
 #include "core/status/BlinkEngine.h"
+#include "core/status/CloudStatus.h"
 #include "core/status/DeviceEventLog.h"
 #include "core/status/DoorsScreen.h"
 #include "core/status/ServiceClicks.h"
@@ -32,6 +34,7 @@ public:
     BlinkEngine &blinkEngine() { return blinkEngine_; }
     ServiceClicks &serviceClicks() { return serviceClicks_; }
     StatusCloud &statusCloud() { return statusCloud_; }
+    EventHistoryScreen &history() { return history_; }
 
     // "Reset" restarts the device; "Envío a la CRA" has it send a test report to its receiving
     // centres. One command each, on the configuration topic of a remote session.
@@ -51,13 +54,14 @@ signals:
 private:
     const LinkState &link_;
     CommandChannel &channel_;
-    OfflineStatusCloud statusCloud_;
+    CloudStatus statusCloud_;
     StatusScreen statusScreen_;
     DeviceEventLog eventLog_;
     DoorsScreen doors_;
     StatusFrameDecoder decoder_;
     BlinkEngine blinkEngine_;
     ServiceClicks serviceClicks_;
+    EventHistoryScreen history_;
 };
 
 } // namespace quelta

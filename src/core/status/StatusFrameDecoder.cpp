@@ -116,12 +116,7 @@ void StatusFrameDecoder::identity(const QString &text)
 {
     const QStringList fields = text.split(QLatin1Char('|'));
     screen_.showCommandGlyphs();
-    screen_.setTextLines(TextBoxId::Empresa,
-                         {tr("Empresa: ") + QLatin1Char('\t') + fields.value(0),
-                          tr("Instalador: ") + QLatin1Char('\t') + fields.value(1),
-                          tr("Referencia: ") + QLatin1Char('\t') + fields.value(2)},
-                         colour::blue);
-    screen_.setLRef(fields.value(2));
+    screen_.showCompany(fields.value(0), fields.value(1), fields.value(2), colour::blue);
     link_.refmap = fields.value(2);
     const QStringList ids = fields.value(3).split(QLatin1Char(':'));
     if (!ids.value(0).isEmpty())
@@ -231,15 +226,7 @@ void StatusFrameDecoder::outputNames(const QString &text)
 void StatusFrameDecoder::gsmModule(const QString &text)
 {
     const QStringList parts = text.split(QLatin1Char(':'));
-    const QString model = parts.value(2);
-    QStringList lines = screen_.textBox(TextBoxId::Gsm).lines;
-    lines.resize(std::max<qsizetype>(lines.size(), 5));
-    lines[0] = tr("Módulo GSM:  ") + model
-        + (model.isEmpty() ? QString() : QStringLiteral("  ") + tr("ver.") + parts.value(3));
-    lines[1] = QStringLiteral("   ") + tr("Operadora: ") + QLatin1Char('\t') + parts.value(1);
-    lines[2] = QStringLiteral("   ") + tr("Imei: ") + QLatin1Char('\t') + link_.imei;
-    lines[3] = QStringLiteral("   ") + tr("SIM: ") + QLatin1Char('\t') + parts.value(0);
-    screen_.setTextLines(TextBoxId::Gsm, lines, colour::blue);
+    screen_.showGsmModule(parts.value(2), parts.value(3), parts.value(1), link_.imei, parts.value(0), colour::blue);
 }
 
 // "8xxx:value": the dictionary's description, coloured and filtered by the code's family.

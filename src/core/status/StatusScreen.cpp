@@ -338,11 +338,37 @@ void StatusScreen::setTextLine(TextBoxId id, int line, const QString &text)
 
 void StatusScreen::writeDeviceIdentity()
 {
+    showIdentity(link_.identConnectar, link_.firmware, link_.hardware, colour::blue);
+}
+
+void StatusScreen::showCompany(const QString &company, const QString &installer, const QString &reference, Colour font)
+{
+    setTextLines(TextBoxId::Empresa,
+                 {tr("Empresa: ") + QLatin1Char('\t') + company, tr("Instalador: ") + QLatin1Char('\t') + installer,
+                  tr("Referencia: ") + QLatin1Char('\t') + reference},
+                 font);
+    setLRef(reference);
+}
+
+void StatusScreen::showIdentity(const QString &identifier, const QString &firmware, const QString &hardware, Colour font)
+{
     setTextLines(TextBoxId::Empresa2,
-                 {tr("Identificador: ") + QLatin1Char('\t') + link_.identConnectar,
-                  tr("Firmware: ") + QLatin1Char('\t') + link_.firmware,
-                  tr("Hardware: ") + QLatin1Char('\t') + link_.hardware},
-                 colour::blue);
+                 {tr("Identificador: ") + QLatin1Char('\t') + identifier, tr("Firmware: ") + QLatin1Char('\t') + firmware,
+                  tr("Hardware: ") + QLatin1Char('\t') + hardware},
+                 font);
+}
+
+// The coverage line below them stays.
+void StatusScreen::showGsmModule(const QString &model, const QString &version, const QString &carrier,
+                                 const QString &imei, const QString &sim, Colour font)
+{
+    QStringList lines = textBox(TextBoxId::Gsm).lines;
+    lines.resize(std::max<qsizetype>(lines.size(), 5));
+    lines[0] = tr("Módulo GSM:  ") + model + (model.isEmpty() ? QString() : QStringLiteral("  ") + tr("ver.") + version);
+    lines[1] = QStringLiteral("   ") + tr("Operadora: ") + QLatin1Char('\t') + carrier;
+    lines[2] = QStringLiteral("   ") + tr("Imei: ") + QLatin1Char('\t') + imei;
+    lines[3] = QStringLiteral("   ") + tr("SIM: ") + QLatin1Char('\t') + sim;
+    setTextLines(TextBoxId::Gsm, lines, font);
 }
 
 void StatusScreen::setLRef(const QString &reference)
@@ -372,7 +398,15 @@ void StatusScreen::setZonaHoraria(int offset)
 void StatusScreen::showCommandGlyphs()
 {
     commandGlyphsShown_ = true;
+    cloudSnapshot_ = false;
     emit labelsChanged();
+}
+
+void StatusScreen::showCloudSnapshot()
+{
+    commandGlyphsShown_ = false;
+    cloudSnapshot_ = true;
+    setIoLabelColour(colour::grey);
 }
 
 void StatusScreen::setREInterCentralVisible(bool visible)
@@ -484,6 +518,7 @@ void StatusScreen::clear()
     position_.clear();
     dateTime_ = kNoDate;
     commandGlyphsShown_ = false;
+    cloudSnapshot_ = false;
     interCentralVisible_ = false;
     emit labelsChanged();
     setPEstatBC600(colour::buttonFace);

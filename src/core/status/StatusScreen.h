@@ -127,6 +127,11 @@ public:
     void setTextLine(TextBoxId id, int line, const QString &text);
     // "Identificador", "Firmware" and "Hardware" as the link state knows them.
     void writeDeviceIdentity();
+    // The company box (and LRef), the identity box and the GSM box's first four lines.
+    void showCompany(const QString &company, const QString &installer, const QString &reference, Colour font);
+    void showIdentity(const QString &identifier, const QString &firmware, const QString &hardware, Colour font);
+    void showGsmModule(const QString &model, const QString &version, const QString &carrier, const QString &imei,
+                       const QString &sim, Colour font);
 
     // The reference label LRef, the map position ECoordenadesMapa and the date memo MDataHora.
     QString LRef() const { return reference_; }
@@ -141,7 +146,12 @@ public:
     void setZonaHoraria(int offset);
 
     bool commandGlyphsShown() const { return commandGlyphsShown_; }
+    // A device answers: its commands are offered and the screen is live.
     void showCommandGlyphs();
+    // The screen shows the device's last record in the cloud: greyed, without its commands, until a
+    // device answers.
+    bool cloudSnapshot() const { return cloudSnapshot_; }
+    void showCloudSnapshot();
     bool REInterCentralVisible() const { return interCentralVisible_; }
     void setREInterCentralVisible(bool visible);
     // The panel interface's own report: REInterCentral shows "ERROR INTERFACE" or "INTERFACE OK".
@@ -200,6 +210,7 @@ private:
     int zonaHoraria_ = 1;
     QString strZonaHoraria_;
     bool commandGlyphsShown_ = false;
+    bool cloudSnapshot_ = false;
     bool interCentralVisible_ = false;
     bool interCentralError_ = true;
     Colour bc600Screen_ = colour::buttonFace;

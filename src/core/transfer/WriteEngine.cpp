@@ -159,6 +159,15 @@ void WriteEngine::GravarperDefecte()
     showWriting(tr("Restaurando"));
 }
 
+void WriteEngine::writeGridRange(int first, int last, const QString &activity)
+{
+    resetRun(Kind::StringGrid);
+    link_.puntercamp = QStringLiteral("StringGrid");
+    camp_inici_ = first;
+    camp_final_ = last;
+    showWriting(activity);
+}
+
 // Empties the blocks of a list on the device. The rows they held are then empty there, so the
 // list's shadow says so too: every row that is not empty in the grid is written back, not only the
 // rows the installer changed.

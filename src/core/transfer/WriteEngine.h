@@ -45,6 +45,9 @@ public:
     void BBGravarPagClick(ProgPage page);
     // Factory values; the device's "Initialized" ends the run and a full read follows.
     void GravarperDefecte();
+    // Only the due rows of the grids whose binding number lies between first and last (both
+    // excluded): no control and no other grid is written. The status bar reads `activity`.
+    void writeGridRange(int first, int last, const QString &activity);
     void TimerGravarTimer();
     TGravaSG Grava_StringGrid();
 

@@ -10,8 +10,10 @@
 #include "ui/mainwindow/RemotePanel.h"
 #include "ui/mainwindow/StatusLamp.h"
 #include "ui/pages/Colours.h"
+#include "ui/pages/ContactListsView.h"
 #include "ui/pages/ProgrammingView.h"
 #include "ui/panels/PanelScreensView.h"
+#include "ui/status/EventHistoryView.h"
 #include "ui/status/LampPainter.h"
 #include "ui/status/ServiceGestures.h"
 #include "ui/status/StatusBarPanel.h"
@@ -226,9 +228,11 @@ QWidget *TFPrincipalQueltaES::buildViews()
     views_->addWidget(PLlistatCircuits_);
     PActualitzacions_ = page("PActualitzacions");
     PMapa_ = page("PMapa");
-    PEvents_ = page("PEvents");
+    PEvents_ = new EventHistoryView(screens_.history(), views_);
+    views_->addWidget(PEvents_);
 
     programmingView_ = new ProgrammingView(programming_, context_.prompter(), PProgramacio_);
+    new ContactListsView(shell_.contactLists(), *programmingView_);
     auto *programming = new QVBoxLayout(PProgramacio_);
     programming->setContentsMargins(0, 0, 0, 0);
     programming->addWidget(programmingView_);
@@ -529,6 +533,9 @@ void TFPrincipalQueltaES::connectShell()
     connect(&supervisor, &LinkSupervisor::ledsTicked, this, &TFPrincipalQueltaES::paintLamps);
     connect(&device_.lock(), &ProgrammingLock::accessCodeRequested, this, &TFPrincipalQueltaES::showAccessCodePrompt);
     connectDirectory();
+    // The event history is shown over the current view without changing it.
+    connect(&screens_.history(), &EventHistoryScreen::shown, this, [this] { views_->setCurrentWidget(PEvents_); });
+    connect(&shell_.snapshot(), &CloudSnapshot::shown, this, [this] { showStatusScreen(true); });
 }
 
 // The directory view reports the installer's searches, keys and double clicks to the core's
@@ -828,11 +835,9 @@ void TFPrincipalQueltaES::BBActualitzarClick()
         showView(View::Actualitzacions);
 }
 
-// The event log is shown over the current view without changing it.
 void TFPrincipalQueltaES::BBEventsClick()
 {
-    if (device_.lock().allowsProgramming())
-        views_->setCurrentWidget(PEvents_);
+    screens_.history().BBEventsClick();
 }
 
 void TFPrincipalQueltaES::BBLlegirEstatClick()

@@ -66,32 +66,44 @@ GridFileButtons::GridFileButtons(Programming &programming, Captions &captions, Q
             {"BBEsborraZones", QT_TRANSLATE_NOOP("Pages", "Borrar zonas del equipo"), [&zones] { zones.BBEsborraZonesClick(); }}});
 }
 
-void GridFileButtons::addRow(QWidget &pages, const char *grid, const std::vector<Button> &buttons)
+void GridFileButtons::addRow(QObject &owner, Captions &captions, QWidget &pages, const char *grid,
+                             const std::vector<Button> &buttons, Placement placement)
 {
     const auto [holder, layout] = placeOf(pages.findChild<QWidget *>(QLatin1String(grid)));
     if (!layout)
         return;
-    auto *row = new QHBoxLayout;
+    QBoxLayout *row = placement == Placement::Below ? static_cast<QBoxLayout *>(new QHBoxLayout)
+                                                    : static_cast<QBoxLayout *>(new QVBoxLayout);
     for (const Button &button : buttons) {
         auto *push = new QPushButton(holder->parentWidget());
         push->setObjectName(QLatin1String(button.name));
-        captions_.add([push](const QString &text) { push->setText(text); }, button.caption);
-        connect(push, &QPushButton::clicked, this, button.action);
+        captions.add([push](const QString &text) { push->setText(text); }, button.caption);
+        connect(push, &QPushButton::clicked, &owner, button.action);
         row->addWidget(push);
     }
     row->addStretch(1);
-    layout->insertLayout(layout->indexOf(holder) + 1, row);
+    const int at = layout->indexOf(holder);
+    if (placement == Placement::Below) {
+        layout->insertLayout(at + 1, row);
+        return;
+    }
+    const int stretch = layout->stretch(at);
+    layout->removeWidget(holder);
+    auto *beside = new QHBoxLayout;
+    beside->addWidget(holder, 1);
+    beside->addLayout(row);
+    layout->insertLayout(at, beside, stretch);
 }
 
 // The core asks before overwriting an existing file, with the program's own words.
-QString GridFileButtons::openFile(const QString &title, const QString &filter) const
+QString GridFileButtons::openFile(QWidget &parent, const QString &title, const QString &filter)
 {
-    return QFileDialog::getOpenFileName(&pages_, title, {}, dialogFilter(filter));
+    return QFileDialog::getOpenFileName(&parent, title, {}, dialogFilter(filter));
 }
 
-QString GridFileButtons::saveFile(const QString &title, const QString &filter) const
+QString GridFileButtons::saveFile(QWidget &parent, const QString &title, const QString &filter)
 {
-    return QFileDialog::getSaveFileName(&pages_, title, {}, dialogFilter(filter), nullptr,
+    return QFileDialog::getSaveFileName(&parent, title, {}, dialogFilter(filter), nullptr,
                                         QFileDialog::DontConfirmOverwrite);
 }
 

@@ -23,16 +23,29 @@ class GridFileButtons : public QObject
 public:
     GridFileButtons(Programming &programming, Captions &captions, QWidget &pages);
 
-private:
     struct Button
     {
         const char *name;
         const char *caption;
         std::function<void()> action;
     };
-    void addRow(QWidget &pages, const char *grid, const std::vector<Button> &buttons);
-    QString openFile(const QString &title, const QString &filter) const;
-    QString saveFile(const QString &title, const QString &filter) const;
+    // Where the buttons go: a row under the grid, or a column beside it where the page has no
+    // height to spare.
+    enum class Placement { Below, Beside };
+    // Buttons for the named grid of the pages, their clicks handled in owner's name.
+    static void addRow(QObject &owner, Captions &captions, QWidget &pages, const char *grid,
+                       const std::vector<Button> &buttons, Placement placement = Placement::Below);
+    // The file dialogs, with a filter written "Title|*.txt". Empty when the installer cancels.
+    static QString openFile(QWidget &parent, const QString &title, const QString &filter);
+    static QString saveFile(QWidget &parent, const QString &title, const QString &filter);
+
+private:
+    void addRow(QWidget &pages, const char *grid, const std::vector<Button> &buttons)
+    {
+        addRow(*this, captions_, pages, grid, buttons);
+    }
+    QString openFile(const QString &title, const QString &filter) const { return openFile(pages_, title, filter); }
+    QString saveFile(const QString &title, const QString &filter) const { return saveFile(pages_, title, filter); }
 
     Programming &programming_;
     Captions &captions_;

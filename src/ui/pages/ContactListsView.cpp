@@ -1,0 +1,267 @@
+#include "ui/pages/ContactListsView.h"
+
+#include "core/model/InputRules.h"
+#include "core/session/ContactLists.h"
+#include "ui/pages/Colours.h"
+#include "ui/pages/GridFileButtons.h"
+#include "ui/pages/GridView.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+#include <QTextOption>
+
+namespace quelta::ui {
+namespace {
+
+#define T(text) QT_TRANSLATE_NOOP("Pages", text)
+
+const QColor kHeaderColour{204, 227, 255};
+
+// Algorithm of the contact cells: a pending change red, check cells as check boxes, the text on
+// one line, centred in the number and button columns.
+class ContactCellDelegate : public QStyledItemDelegate
+{
+public:
+    ContactCellDelegate(ContactLists &lists, ContactTable &table, GridView &view)
+        : QStyledItemDelegate(&view), lists_(lists), table_(table), view_(view)
+    {
+    }
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        const int row = index.row() + 1;
+        const int column = index.column();
+        const bool red = lists_.cellShown(table_, row, column);
+        painter->fillRect(option.rect, red ? colours::kModified : option.palette.base().color());
+        if (table_.isCheckColumn(column)) {
+            QStyleOptionButton box;
+            box.initFrom(&view_);
+            box.rect = option.rect;
+            const QRect indicator = view_.style()->subElementRect(QStyle::SE_CheckBoxIndicator, &box, &view_);
+            box.rect = QRect(QPoint(), indicator.size());
+            box.rect.moveCenter(option.rect.center());
+            box.state = QStyle::State_Enabled
+                | (table_.text(row, column) == QLatin1String("1") ? QStyle::State_On : QStyle::State_Off);
+            view_.style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &box, painter, &view_);
+            return;
+        }
+        const bool centred = column == ContactTable::kButtonColumn
+            || (table_.kind() == ContactTable::Kind::Phones && column == 1);
+        const QRect text = option.rect.adjusted(3, 0, -3, 0);
+        painter->setPen(option.palette.text().color());
+        QTextOption line((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
+        line.setWrapMode(QTextOption::NoWrap);
+        painter->drawText(QRectF(text), option.fontMetrics.elidedText(table_.text(row, column), Qt::ElideRight, text.width()),
+                          line);
+        if (option.state & QStyle::State_HasFocus)
+            painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
+    }
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+        // A phone number takes digits and "+" only.
+        if (auto *edit = qobject_cast<QLineEdit *>(editor); edit && table_.kind() == ContactTable::Kind::Phones && index.column() == 1)
+            edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9+]*")), edit));
+        return editor;
+    }
+
+private:
+    ContactLists &lists_;
+    ContactTable &table_;
+    GridView &view_;
+};
+
+} // namespace
+
+ContactListsView::ContactListsView(ContactLists &lists, QWidget &pages)
+    : QObject(&pages), lists_(lists), pages_(pages)
+{
+    phonesView_ = pages.findChild<GridView *>(QStringLiteral("SGTelefons"));
+    usersView_ = pages.findChild<GridView *>(QStringLiteral("SGUsuaris"));
+    if (phonesView_)
+        setUpGrid(*phonesView_, lists.phones());
+    if (usersView_)
+        setUpGrid(*usersView_, lists.users());
+    if (phonesView_) {
+        CBSGTelefons_ = new QComboBox(phonesView_->viewport());
+        CBSGTelefons_->setObjectName(QStringLiteral("CBSGTelefons"));
+        CBSGTelefons_->addItems({"0", "1", "2", "3", "4"});
+        CBSGTelefons_->hide();
+        connect(CBSGTelefons_, &QComboBox::activated, this, [this](int item) {
+            lists_.chooseButton(comboRow_, CBSGTelefons_->itemText(item));
+            hideButtonCombo();
+        });
+        connect(phonesView_->verticalScrollBar(), &QScrollBar::valueChanged, this, &ContactListsView::hideButtonCombo);
+        connect(&lists.phones(), &QAbstractItemModel::modelReset, this, &ContactListsView::hideButtonCombo);
+    }
+    addButtons();
+    connect(&lists, &ContactLists::arrowChanged, this, &ContactListsView::showArrow);
+    connect(&lists, &ContactLists::beep, this, [] { QApplication::beep(); });
+    pages.installEventFilter(this);
+    showButtons();
+}
+
+void ContactListsView::setUpGrid(GridView &view, ContactTable &table)
+{
+    view.setModel(&table);
+    view.setItemDelegate(new ContactCellDelegate(lists_, table, view));
+    view.verticalHeader()->setDefaultSectionSize(kRowHeight);
+    view.setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                         | QAbstractItemView::AnyKeyPressed);
+    const QList<int> widths = ContactTable::widths(table.kind());
+    int total = 0;
+    for (int column = 0; column < widths.size(); ++column) {
+        view.setColumnHidden(column, widths.at(column) < 0);
+        if (widths.at(column) >= 0) {
+            view.setColumnWidth(column, widths.at(column));
+            total += widths.at(column);
+        }
+    }
+    view.setMinimumWidth(total + view.verticalScrollBar()->sizeHint().width() + 2 * view.frameWidth());
+    view.horizontalHeader()->setStyleSheet(
+        QStringLiteral("QHeaderView::section { background-color: %1; }").arg(kHeaderColour.name()));
+    view.horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    view.horizontalHeader()->setSortIndicatorShown(false);
+    view.viewport()->installEventFilter(this);
+    connect(view.horizontalHeader(), &QHeaderView::sectionClicked, this,
+            [this, &table](int column) { lists_.headerReleased(table, column); });
+    connect(view.selectionModel(), &QItemSelectionModel::currentChanged, this, [this, &view](const QModelIndex &current) {
+        if (&view == phonesView_ && current.column() != ContactTable::kButtonColumn)
+            hideButtonCombo();
+    });
+    connect(&table, &ContactTable::saveShownChanged, this, &ContactListsView::showButtons);
+    connect(&table, &ContactTable::deleteShownChanged, this, &ContactListsView::showButtons);
+}
+
+void ContactListsView::busy(const std::function<void()> &work)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    work();
+    QApplication::restoreOverrideCursor();
+}
+
+void ContactListsView::addButtons()
+{
+    ContactLists &lists = lists_;
+    QWidget &pages = pages_;
+    GridFileButtons::addRow(*this, captions_, pages_, "SGOperadores",
+        {{"BBEsborraOperadores", T("Borrar"), [&lists] { lists.BBEsborraOperadoresClick(); }},
+         {"BBImportarOperadores", T("Importar"), [this, &lists, &pages] {
+              const QString path = GridFileButtons::openFile(pages, ContactLists::operatorsImportTitle(), ContactLists::operatorsFilter());
+              if (!path.isEmpty())
+                  busy([&] { lists.importOperators(path); });
+          }},
+         {"BBExportarOperadores", T("Exportar"), [&lists, &pages] {
+              const QString path = GridFileButtons::saveFile(pages, ContactLists::operatorsExportTitle(), ContactLists::operatorsFilter());
+              if (!path.isEmpty())
+                  lists.exportOperators(path);
+          }}},
+        GridFileButtons::Placement::Beside);
+    GridFileButtons::addRow(*this, captions_, pages_, "SGTelefons",
+        {{"BBLlegirTel", T("Cargar tel."), [this, &lists] { busy([&] { lists.BBLlegirTelClick(); }); }},
+         {"BBGuardarTel", T("Guardar"), [this, &lists] { busy([&] { lists.BBGuardarTelClick(); }); }},
+         {"BBEliminarTel", T("Eliminar"), [this, &lists] { busy([&] { lists.BBEliminarTelClick(); }); }},
+         {"BBImportarTel", T("Importar"), [this, &lists, &pages] {
+              const QString path = GridFileButtons::openFile(pages, ContactLists::phonesImportTitle(), ContactLists::phonesFilter());
+              if (!path.isEmpty())
+                  busy([&] { lists.importPhones(path); });
+          }},
+         {"BBExportarTel", T("Exportar"), [&lists, &pages] {
+              const QString path = GridFileButtons::saveFile(pages, ContactLists::phonesExportTitle(), ContactLists::phonesFilter());
+              if (!path.isEmpty())
+                  lists.exportPhones(path);
+          }}});
+    GridFileButtons::addRow(*this, captions_, pages_, "SGUsuaris",
+        {{"BBLlegirUsuaris", T("Cargar usuario"), [this, &lists] { busy([&] { lists.BBLlegirUsuarisClick(); }); }},
+         {"BbGuardarUsuaris", T("Guardar"), [this, &lists] { busy([&] { lists.BbGuardarUsuarisClick(); }); }},
+         {"BBEliminarUsuaris", T("Eliminar"), [this, &lists] { busy([&] { lists.BBEliminarUsuarisClick(); }); }}});
+}
+
+// "Guardar" from the first painted change, "Eliminar" from the first mark, until the next clearing.
+void ContactListsView::showButtons()
+{
+    const auto show = [this](const char *name, bool shown) {
+        if (auto *button = pages_.findChild<QPushButton *>(QLatin1String(name)))
+            button->setVisible(shown);
+    };
+    show("BBGuardarTel", lists_.phones().saveShown());
+    show("BBEliminarTel", lists_.phones().deleteShown());
+    show("BbGuardarUsuaris", lists_.users().saveShown());
+    show("BBEliminarUsuaris", lists_.users().deleteShown());
+}
+
+GridView *ContactListsView::viewOf(const ContactTable &table) const
+{
+    return &table == &lists_.phones() ? phonesView_ : usersView_;
+}
+
+// The arrow at the right of the sorted column's title: the header's own sort indicator.
+void ContactListsView::showArrow()
+{
+    for (GridView *view : {phonesView_, usersView_}) {
+        if (!view)
+            continue;
+        const bool here = lists_.arrowTable() && viewOf(*lists_.arrowTable()) == view;
+        view->horizontalHeader()->setSortIndicatorShown(here);
+        if (here)
+            view->horizontalHeader()->setSortIndicator(lists_.arrowColumn(), Qt::AscendingOrder);
+    }
+}
+
+void ContactListsView::openButtonCombo(const QModelIndex &index)
+{
+    comboRow_ = index.row() + 1;
+    CBSGTelefons_->setGeometry(phonesView_->visualRect(index));
+    CBSGTelefons_->setCurrentIndex(1);
+    CBSGTelefons_->show();
+    CBSGTelefons_->setFocus();
+    CBSGTelefons_->showPopup();
+}
+
+void ContactListsView::hideButtonCombo()
+{
+    if (CBSGTelefons_)
+        CBSGTelefons_->hide();
+}
+
+bool ContactListsView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == &pages_ && event->type() == QEvent::LanguageChange)
+        captions_.retranslate();
+    if (event->type() != QEvent::MouseButtonPress)
+        return QObject::eventFilter(watched, event);
+    auto *mouse = static_cast<QMouseEvent *>(event);
+    for (GridView *view : {phonesView_, usersView_}) {
+        if (!view || watched != view->viewport() || mouse->button() != Qt::LeftButton)
+            continue;
+        const QModelIndex index = view->indexAt(mouse->position().toPoint());
+        if (!index.isValid())
+            continue;
+        auto &table = static_cast<ContactTable &>(*view->model());
+        if (table.isCheckColumn(index.column())) {
+            view->setCurrentIndex(index);
+            table.click(index.row() + 1, index.column());
+            return true;
+        }
+        if (view == phonesView_ && index.column() == ContactTable::kButtonColumn) {
+            view->setCurrentIndex(index);
+            openButtonCombo(index);
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+#undef T
+
+} // namespace quelta::ui
