@@ -88,6 +88,8 @@ int CliSession::runCommand()
         return failed;
     if (const int failed = unlock(); failed != Ok)
         return failed;
+    if (const int failed = signInForHistory(); failed != Ok)
+        return failed;
     switch (options_.command) {
     case Command::Identify: return identify();
     case Command::Read: return read();
@@ -419,9 +421,37 @@ int CliSession::send()
         if (isReply(received_.at(i)))
             out_ << received_.at(i).text << Qt::endl;
     }
+    // The device shows its outputs in its status frames only: the entry goes with the command.
+    postOutputHistory();
     if (!quiet || replies == 0)
         return fail(NoDevice, QStringLiteral("no reply to %1").arg(options_.text));
     return Ok;
+}
+
+// With an account given, the actions on the device leave their history entries in the cloud as
+// the window's do.
+int CliSession::signInForHistory()
+{
+    if (options_.cloud.email.isEmpty())
+        return Ok;
+    if (const int failed = signIn(); failed != Ok)
+        return failed;
+    shell_->context().setOnline(true);
+    return Ok;
+}
+
+// "sor=PATTERN" triggers ("1") and restores ("0") outputs, one character each.
+void CliSession::postOutputHistory()
+{
+    static const QString command = QStringLiteral("sor=");
+    if (!options_.text.startsWith(command))
+        return;
+    const QString pattern = options_.text.mid(command.size(), StatusScreen::kOutputs);
+    for (int output = 1; output <= pattern.size(); ++output) {
+        const QChar state = pattern.at(output - 1);
+        if (state == u'0' || state == u'1')
+            screens().decoder().outputToggled(output, state == u'0');
+    }
 }
 
 // The answers to the commands that established the session are all in, as they are by the time
@@ -602,7 +632,7 @@ int CliSession::snapshot()
                                         panels().type(), panels().live()},
                                        {});
     state.insert(QStringLiteral("snapshot"), true);
-    state.insert(QStringLiteral("updated"), cloudSnapshot.updated().toString(Qt::ISODateWithMs));
+    state.insert(QStringLiteral("updated"), cloudSnapshot.updated().toUTC().toString(Qt::ISODateWithMs));
     out_ << compact(state) << Qt::endl;
     return Ok;
 }

@@ -51,6 +51,8 @@ private:
     int whoami();
     int history();
     int snapshot();
+    int signInForHistory();
+    void postOutputHistory();
     CloudAccess &cloud() { return shell_->context().cloud(); }
     int runCommand();
     int connectDevice();

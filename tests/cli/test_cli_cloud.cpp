@@ -2,6 +2,7 @@
 
 #include "CliRun.h"
 #include "CloudSim.h"
+#include "SimulatedDevice.h"
 
 #include "core/base/Settings.h"
 #include "core/base/Version.h"
@@ -399,6 +400,53 @@ private slots:
         }
         if (exitCode != 0)
             QVERIFY2(run.err.contains(QLatin1String("no-such-folder")), qPrintable(run.err));
+    }
+
+    // A device on line by neither link, as the window shows it from its last record.
+    void snapshot()
+    {
+        const CliRun run = cli({QStringLiteral("snapshot"), QStringLiteral("3A0F2C1B84D95E07")});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        const QJsonObject state = QJsonDocument::fromJson(run.out.toUtf8()).object();
+        QCOMPARE(state.value(QLatin1String("snapshot")).toBool(), true);
+        QCOMPARE(state.value(QLatin1String("updated")).toString(), QStringLiteral("2026-12-09T17:42:10.000Z"));
+        QCOMPARE(state.value(QLatin1String("panel")).toObject().value(QLatin1String("family")).toString(),
+                 QStringLiteral("BC600"));
+        QCOMPARE(state.value(QLatin1String("panel")).toObject().value(QLatin1String("live")).toBool(), false);
+        QCOMPARE(cli({QStringLiteral("snapshot"), QStringLiteral("NO-SUCH-DEVICE")}).exitCode, 2);
+    }
+
+    // With an account given, an order to the panel and an output toggled leave their history
+    // entries, as the window's do. The device answers an output only in its status frames, so
+    // "send" finds no reply to print.
+    void actionsOnTheDevicePostTheirHistory_data()
+    {
+        QTest::addColumn<QStringList>("command");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("order") << QStringList{QStringLiteral("order"), QStringLiteral("Rearme")} << 0
+                               << "Rearmando la Central desde PC";
+        QTest::newRow("output") << QStringList{QStringLiteral("send"), QStringLiteral("sor=1...")} << 2
+                                << "Salida disparada: ";
+    }
+
+    void actionsOnTheDevicePostTheirHistory()
+    {
+        QFETCH(QStringList, command);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+        test::SimulatedDevice device;
+        QVERIFY(device.start({QStringLiteral("--config"), test::SimulatedDevice::config(QStringLiteral("aec5.json"))}));
+        const CliRun run = cli(QStringList{QStringLiteral("--port"), device.portPath()} + command);
+        QVERIFY2(run.exitCode == exitCode, qPrintable(run.err));
+        // The identifier of tools/devsim/configs/aec5.json.
+        const QJsonObject events = sim_->read(QStringLiteral("Events/3A0F2C1B84D9A155")).toObject();
+        QCOMPARE(events.size(), 1);
+        const QJsonObject entry = events.begin()->toObject();
+        QCOMPARE(entry.value(QLatin1String("EventId")).toString(), QStringLiteral("77000"));
+        QVERIFY2(entry.value(QLatin1String("MessageTxt")).toString().startsWith(message),
+                 qPrintable(entry.value(QLatin1String("MessageTxt")).toString()));
+        QCOMPARE(entry.value(QLatin1String("UserMail")).toString(), kEmail);
     }
 };
 

@@ -111,6 +111,21 @@ private slots:
             window_->grab().save(shots + QStringLiteral("/window-directory.png"));
         }
     }
+
+    // A device on line by neither link: its last record on the status screen, greyed.
+    void aDeviceOffLineShowsItsLastState()
+    {
+        shell_->directory().SGLListatCircuitsDblClick(1, 4); // Almacén Zona Franca
+        auto *views = qobject_cast<QStackedWidget *>(find(QStringLiteral("PEstat"))->parentWidget());
+        QCOMPARE(views->currentWidget()->objectName(), QStringLiteral("PEstat"));
+        QVERIFY(shell_->screens().statusScreen().cloudSnapshot());
+        QVERIFY(!find<QToolButton>(QStringLiteral("BBCRA"))->isVisible());
+        QCOMPARE(shell_->panels().shownScreen(), QStringLiteral("PEstatBC600"));
+        if (const QString shots = qEnvironmentVariable("QUELTA_SCREENSHOTS"); !shots.isEmpty()) {
+            QTest::qWait(100);
+            window_->grab().save(shots + QStringLiteral("/window-snapshot.png"));
+        }
+    }
 };
 
 QTEST_MAIN(TestWindowCloud)

@@ -360,9 +360,14 @@ void StatusFrameDecoder::ActivarSortidesClick(int output)
         channel_.escriu_port(CommandChannel::localFrame(QStringLiteral("sor=") + pattern));
     else
         channel_.sendRaw(QStringLiteral("{#S") + pattern + QLatin1Char('}'), RemoteTopic::Sts);
+    outputToggled(output, restore);
+}
+
+void StatusFrameDecoder::outputToggled(int output, bool restore)
+{
     if (online_())
         cloud_.ActualitzaEventsRTDB(link_.identConnectar,
-                                    (restore ? tr("Salida restaurada: ") : tr("Salida disparada: ")) + name,
+                                    (restore ? tr("Salida restaurada: ") : tr("Salida disparada: ")) + screen_.outputName(output),
                                     kEventCode);
 }
 

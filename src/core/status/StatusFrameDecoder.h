@@ -38,6 +38,8 @@ public:
     // the remote link was cut.
     void Llegir_In(const QString &frame);
     // A click on output box ES1-ES4 (its Tag): after confirmation the output is toggled.
+    // The history entry of an output triggered or restored, when on line.
+    void outputToggled(int output, bool restore);
     void ActivarSortidesClick(int output);
 
 signals:
