@@ -28,7 +28,7 @@ const QByteArray kSeed = R"({"database": {"Equipments": {"3A0F2C1B84D95E07": {
         "vTamperEstat": "0", "vTamperAct": "20", "vTamperMin": "3C", "vTamperMax": "BE",
         "vAlimEstat": "0", "vAlimAct": "C8", "vAlimMin": "50", "vAlimMax": "C8",
         "inputsAlies": "Puerta|Ventana", "inputsStat": "10", "outputsAlies": "Sirena|Luz|Aux|Relé", "outputsStat": "01",
-        "buzzerAndcounts": "0,1,0,0,0,0,0"}}}},
+        "buzzerAndcounts": "0|1|0|2|0|0|0|0"}}}},
     "accounts": [{"email": "instalador@quelta.test", "password": "quelta-demo", "emailVerified": true, "localId": "demo-installer"}]})";
 
 } // namespace
@@ -89,13 +89,15 @@ private slots:
         QCOMPARE(screen.ECoordenadesMapa(), QStringLiteral("41.3275,2.0863"));
 
         const QList<LogLine> log = shell.screens().eventLog().lines();
-        QCOMPARE(log.size(), 1);
-        QCOMPARE(log.first().text, QStringLiteral("DESACTIVADO\rÚltimo dato recibido: \t30-01-2022   11:15:00"));
+        QCOMPARE(log.size(), 2);
+        QCOMPARE(log.first().text, QStringLiteral("DESACTIVADO"));
+        QCOMPARE(log.last().text, QStringLiteral("Último dato recibido: \t30-01-2022   11:15:00"));
         QVERIFY(shell.screens().eventLog().font() == colour::grayText);
 
         // The panel screen is the BC600's, greyed: its orders are refused.
         QCOMPARE(shell.panels().shownScreen(), QStringLiteral("PEstatBC600"));
         QVERIFY(!shell.panels().live());
+        QVERIFY(shell.panels().display().counters().values().contains(2)); // the faults of "buzzerAndcounts"
         QCOMPARE(shell.context().statusBar().panel(0), StatusBar::kSinConexio);
         QCOMPARE(shell.context().views().panelmostrat(), View::Estat);
     }

@@ -110,11 +110,11 @@ void CloudSnapshot::showEventLog(const SnapshotRecord &record)
     DeviceEventLog &log = screens_.eventLog();
     log.BEsborraClick();
     log.setFont(kGreyText);
-    QString text = tr("DESACTIVADO");
+    log.addLine(tr("DESACTIVADO"), kGreyText);
     if (updated_.isValid())
-        text += QLatin1Char('\r') + tr("Último dato recibido: ") + QLatin1Char('\t')
-            + updated_.toTimeZone(localZone_).toString(QStringLiteral("dd-MM-yyyy   hh:mm:ss"));
-    log.addLine(text, kGreyText);
+        log.addLine(tr("Último dato recibido: ") + QLatin1Char('\t')
+                        + updated_.toTimeZone(localZone_).toString(QStringLiteral("dd-MM-yyyy   hh:mm:ss")),
+                    kGreyText);
 }
 
 // The panel of the recorded type, greyed, fed once with the state the record keeps for it.
