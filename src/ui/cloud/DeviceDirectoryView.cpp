@@ -1,6 +1,7 @@
 #include "ui/cloud/DeviceDirectoryView.h"
 
 #include "ui/cloud/DirectoryIcons.h"
+#include "ui/editors/ListGrid.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -23,7 +24,6 @@ namespace {
 
 constexpr int kRowHeight = 32;
 constexpr int kIconSize = 24;
-const QColor kHeaderColour(0xCC, 0xE3, 0xFF);
 
 // The marker column 0 holds for a device that may be removed; it is drawn as the bin.
 const QString kDeleteMark = QStringLiteral("Esborrar");
@@ -157,27 +157,9 @@ QTableWidget *DeviceDirectoryView::buildGrid()
     auto *grid = new QTableWidget(0, ColumnCount, this);
     SGLListatCircuits_ = grid;
     grid->setObjectName(QStringLiteral("SGLListatCircuits"));
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    styleListGrid(*grid, kRowHeight);
     grid->setItemDelegate(new PictureDelegate(grid));
-    grid->setWordWrap(false);
-    grid->setAlternatingRowColors(true);
-    grid->verticalHeader()->hide();
-    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid->verticalHeader()->setDefaultSectionSize(kRowHeight);
-
     QHeaderView *header = grid->horizontalHeader();
-    header->setDefaultAlignment(Qt::AlignCenter);
-    header->setHighlightSections(false);
-    header->setSectionsClickable(false);
-    QFont bold = header->font();
-    bold.setBold(true);
-    header->setFont(bold);
-    header->setStyleSheet(QStringLiteral("QHeaderView::section { background-color: %1; padding: 4px;"
-                                         " border: none; border-right: 1px solid #9FBCE0;"
-                                         " border-bottom: 1px solid #9FBCE0; }")
-                              .arg(kHeaderColour.name()));
     // Installer and reference share what the fixed columns leave, and follow the list's width.
     const int fixedWidths[ColumnCount] = {50, 0, 0, 150, 95, 95};
     for (int column = 0; column < ColumnCount; ++column) {

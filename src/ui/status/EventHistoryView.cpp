@@ -1,6 +1,7 @@
 #include "ui/status/EventHistoryView.h"
 
 #include "core/session/EventHistoryScreen.h"
+#include "ui/editors/ListGrid.h"
 
 #include <QCalendarWidget>
 #include <QDateEdit>
@@ -17,7 +18,6 @@
 namespace quelta::ui {
 namespace {
 
-const QColor kHeaderColour(0xCC, 0xE3, 0xFF);
 constexpr int kRowHeight = 24;
 // The picker's lowest date stands for "no date": it shows empty.
 const QDate kNoDate(2000, 1, 1);
@@ -77,25 +77,8 @@ EventHistoryView::EventHistoryView(EventHistoryScreen &screen, QWidget *parent) 
 
     SGHistoric_ = new QTableWidget(0, kHistoryColumns, this);
     SGHistoric_->setObjectName(QStringLiteral("SGHistoric"));
-    SGHistoric_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    SGHistoric_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    SGHistoric_->setSelectionMode(QAbstractItemView::SingleSelection);
-    SGHistoric_->setWordWrap(false);
-    SGHistoric_->setAlternatingRowColors(true);
-    SGHistoric_->verticalHeader()->hide();
-    SGHistoric_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    SGHistoric_->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    styleListGrid(*SGHistoric_, kRowHeight);
     QHeaderView *header = SGHistoric_->horizontalHeader();
-    header->setDefaultAlignment(Qt::AlignCenter);
-    header->setHighlightSections(false);
-    header->setSectionsClickable(false);
-    QFont bold = header->font();
-    bold.setBold(true);
-    header->setFont(bold);
-    header->setStyleSheet(QStringLiteral("QHeaderView::section { background-color: %1; padding: 4px;"
-                                         " border: none; border-right: 1px solid #9FBCE0;"
-                                         " border-bottom: 1px solid #9FBCE0; }")
-                              .arg(kHeaderColour.name()));
     const QList<int> widths = historyColumnWidths();
     for (int column = 0; column < kHistoryColumns; ++column)
         header->resizeSection(column, widths.value(column));
