@@ -21,7 +21,7 @@ namespace quelta::cli {
 namespace {
 
 constexpr int kStepMs = 20;
-constexpr int kFirstReplyMs = 3000;  // a command's first reply, or the stream's answer
+constexpr int kFirstReplyMs = 5000;  // a command's first reply, or the stream's answer (through a busy broker too)
 constexpr int kQuietMs = 1000;       // no further reply for this long: the command is answered
 constexpr int kSettledMs = 200;      // no reply for this long after the session's start: all are in
 
