@@ -9,7 +9,7 @@
 # switch to "Comunicación > Remota" and back, and a local stand-in for the cloud (quelta-cloudsim)
 # lists it in the demo company's directory ("Buscar"). Without a display it runs quelta-cli
 # instead: the device's identity, a status frame and its configuration, then the same device
-# reached remotely and the demo company's directory.
+# reached remotely, the demo company's directory, an event history and a device's last state.
 set -euo pipefail
 QUELTA_ROOT=$(cd "$(dirname "$0")" && pwd)
 BUILD="$QUELTA_ROOT/build"
@@ -82,6 +82,10 @@ MSG
     account=(--email instalador@quelta.test --password quelta-demo)
     echo "\$ quelta-cli ${cloud[*]} ${account[*]} devices --company \"Protecciones Ibéricas SL\" --installer \"Jordi Puig\" --key jordi-demo"
     "$cli" "${cloud[@]}" "${account[@]}" devices --company "Protecciones Ibéricas SL" --installer "Jordi Puig" --key jordi-demo
+    echo "\$ quelta-cli ${cloud[*]} ${account[*]} history $remote_id -n 5"
+    "$cli" "${cloud[@]}" "${account[@]}" history "$remote_id" -n 5
+    echo "\$ quelta-cli ${cloud[*]} ${account[*]} snapshot 3A0F2C1B84D95E07"
+    "$cli" "${cloud[@]}" "${account[@]}" snapshot 3A0F2C1B84D95E07
     exit 0
 fi
 "$BUILD/src/app/quelta" --port "$port" --broker "127.0.0.1:$broker_port" "${cloud[@]}"

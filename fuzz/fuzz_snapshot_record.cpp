@@ -5,7 +5,9 @@
 
 #include "core/status/SnapshotRecord.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 
 using namespace quelta;
 
