@@ -57,7 +57,9 @@ echo "Remote simulated device $remote_id through the MQTT broker at 127.0.0.1:$b
 # The cloud: the demo company, whose first device is the remote simulated one.
 demo_seed="$BUILD/cloud-$device/seed.json"
 mkdir -p "$(dirname "$demo_seed")"
-sed "s/3A0F2C1B84D96A11/$remote_id/" "$QUELTA_ROOT/tools/cloudsim/seeds/demo.json" >"$demo_seed"
+# Rewritten only when it changes, so that the demo's own changes (a registered user...) are kept.
+sed "s/3A0F2C1B84D96A11/$remote_id/" "$QUELTA_ROOT/tools/cloudsim/seeds/demo.json" >"$demo_seed.new"
+cmp -s "$demo_seed.new" "$demo_seed" && rm "$demo_seed.new" || mv "$demo_seed.new" "$demo_seed"
 quelta_start_cloudsim "$BUILD/tools/cloudsim/quelta-cloudsim" "$BUILD/cloud-$device" "$demo_seed"
 pids+=("$QUELTA_CLOUD_PID")
 export QUELTA_INTERNET_PROBE="$QUELTA_CLOUD_URL"
