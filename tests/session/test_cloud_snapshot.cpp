@@ -45,10 +45,7 @@ private slots:
     {
         QVERIFY(sim_.start(kSeed));
         harness_ = std::make_unique<test::ShellHarness>();
-        harness_->endpoints = CloudEndpoints::production();
-        harness_->endpoints.setIdentityEmulator(QUrl(sim_.url()));
-        harness_->endpoints.setDatabaseAddress(QUrl(sim_.url()));
-        harness_->endpoints.timeoutMs = 5000;
+        harness_->endpoints = test::localCloud(sim_.url());
         Shell &shell = harness_->create();
         QVERIFY(shell.loadDictionaries());
         CloudState &state = shell.context().cloud().state();

@@ -78,10 +78,7 @@ class TestContactLists : public QObject
     {
         harness_ = std::make_unique<test::ShellHarness>();
         harness_->internet.online = true;
-        harness_->endpoints = CloudEndpoints::production();
-        harness_->endpoints.setIdentityEmulator(QUrl(url));
-        harness_->endpoints.setDatabaseAddress(QUrl(url));
-        harness_->endpoints.timeoutMs = 5000;
+        harness_->endpoints = test::localCloud(url);
         Shell &shell = harness_->create();
         CloudState &state = shell.context().cloud().state();
         state.EmpresaEmail = QStringLiteral("inst@quelta.test");

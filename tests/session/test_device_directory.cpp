@@ -56,10 +56,7 @@ private slots:
     {
         harness_ = std::make_unique<test::ShellHarness>();
         harness_->internet.online = true;
-        harness_->endpoints = CloudEndpoints::production();
-        harness_->endpoints.setIdentityEmulator(QUrl(sim_.url()));
-        harness_->endpoints.setDatabaseAddress(QUrl(sim_.url()));
-        harness_->endpoints.timeoutMs = 5000;
+        harness_->endpoints = test::localCloud(sim_.url());
         Shell &shell = harness_->create();
         cloud_ = &shell.context().cloud();
         CloudState &state = cloud_->state();

@@ -68,10 +68,7 @@ class TestEventHistoryScreen : public QObject
     {
         harness_ = std::make_unique<test::ShellHarness>();
         harness_->internet.online = true;
-        harness_->endpoints = CloudEndpoints::production();
-        harness_->endpoints.setIdentityEmulator(QUrl(cloudUrl));
-        harness_->endpoints.setDatabaseAddress(QUrl(cloudUrl));
-        harness_->endpoints.timeoutMs = 5000;
+        harness_->endpoints = test::localCloud(cloudUrl);
         Shell &shell = harness_->create();
         CloudState &state = shell.context().cloud().state();
         state.EmpresaEmail = QStringLiteral("tecnico@quelta.test");

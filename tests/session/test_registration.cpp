@@ -56,10 +56,7 @@ class TestRegistration : public QObject
     // before, as a previous run left them).
     Shell &createShell()
     {
-        harness_->endpoints = CloudEndpoints::production();
-        harness_->endpoints.setIdentityEmulator(QUrl(emulator_.url()));
-        harness_->endpoints.setDatabaseAddress(QUrl(sim_.url()));
-        harness_->endpoints.timeoutMs = 5000;
+        harness_->endpoints = test::localCloud(emulator_.url(), sim_.url());
         harness_->internet.online = true;
         return harness_->create();
     }
@@ -310,9 +307,7 @@ private slots:
     // An unreachable service lets the program go on off line, from the window and at start-up.
     void anUnreachableServiceGoesOnOffline()
     {
-        harness_->endpoints = CloudEndpoints::production();
-        harness_->endpoints.setIdentityEmulator(QUrl(QStringLiteral("http://127.0.0.1:1/")));
-        harness_->endpoints.setDatabaseAddress(QUrl(QStringLiteral("http://127.0.0.1:1/")));
+        harness_->endpoints = test::localCloud(QStringLiteral("http://127.0.0.1:1/"));
         harness_->internet.online = true;
         storeCredentials(QStringLiteral("ana@example.com"), QStringLiteral("some-uid"));
         Shell &shell = harness_->create();

@@ -50,10 +50,7 @@ private slots:
     {
         QVERIFY(sim_.start(kSeed));
         harness_ = std::make_unique<test::ShellHarness>();
-        harness_->endpoints = CloudEndpoints::production();
-        harness_->endpoints.setIdentityEmulator(QUrl(sim_.url()));
-        harness_->endpoints.setDatabaseAddress(QUrl(sim_.url()));
-        harness_->endpoints.timeoutMs = 5000;
+        harness_->endpoints = test::localCloud(sim_.url());
         harness_->create();
         shell().device().link().identConnectar = kDevice;
     }

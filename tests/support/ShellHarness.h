@@ -50,6 +50,22 @@ struct ShellHarness
     }
 };
 
+// The cloud of a test: the identity service and the database at local addresses (cloudsim, the
+// Auth emulator, or a closed port), with a time-out that keeps a failing test short.
+inline CloudEndpoints localCloud(const QString &identity, const QString &database)
+{
+    CloudEndpoints endpoints = CloudEndpoints::production();
+    endpoints.setIdentityEmulator(QUrl(identity));
+    endpoints.setDatabaseAddress(QUrl(database));
+    endpoints.timeoutMs = 5000;
+    return endpoints;
+}
+
+inline CloudEndpoints localCloud(const QString &url)
+{
+    return localCloud(url, url);
+}
+
 // Where the sign-in window would open: a test that expects none leaves it closed.
 inline bool noSignInWindow(const RegistrationStart &)
 {

@@ -54,10 +54,7 @@ private slots:
     {
         harness_ = std::make_unique<test::ShellHarness>();
         harness_->internet.online = true;
-        harness_->endpoints = CloudEndpoints::production();
-        harness_->endpoints.setIdentityEmulator(QUrl(sim_.url()));
-        harness_->endpoints.setDatabaseAddress(QUrl(sim_.url()));
-        harness_->endpoints.timeoutMs = 5000;
+        harness_->endpoints = test::localCloud(sim_.url());
         Shell &shell = harness_->create();
         CloudState &state = shell.context().cloud().state();
         state.EmpresaEmail = QStringLiteral("instalador@quelta.test");

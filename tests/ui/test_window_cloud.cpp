@@ -5,6 +5,7 @@
 #include "FakeInternet.h"
 #include "PseudoTerminal.h"
 #include "ScriptedPrompter.h"
+#include "ShellHarness.h"
 
 #include "core/codecs/StringCipher.h"
 #include "core/session/Shell.h"
@@ -66,10 +67,7 @@ private slots:
         storeSetting("REG4", QStringLiteral("quelta-demo"));
         storeSetting("REG5", QStringLiteral("demo-installer"));
         internet_.online = true;
-        CloudEndpoints endpoints = CloudEndpoints::production();
-        endpoints.setIdentityEmulator(QUrl(sim_.url()));
-        endpoints.setDatabaseAddress(QUrl(sim_.url()));
-        endpoints.timeoutMs = 5000;
+        const CloudEndpoints endpoints = test::localCloud(sim_.url());
         shell_ = std::make_unique<Shell>(prompter_, internet_,
                                          std::make_unique<QSettings>(dir_.filePath(QStringLiteral("s.ini")), QSettings::IniFormat),
                                          dir_.filePath(QStringLiteral("quelta")), endpoints);
