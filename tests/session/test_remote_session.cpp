@@ -129,7 +129,12 @@ private slots:
         QVERIFY(server.start());
         test::SimulatedDevice device;
         QVERIFY(device.startOnBroker(server.port(), {QStringLiteral("--unpaced")}));
-        RemoteShell remote(broker(server.port()));
+        // Supervision runs ten times faster here, so the probes of a program that came back before
+        // the device (which retries every 5 s) would run out in a few seconds: the program retries
+        // later than the device, as its fifty seconds of probes allow in the window.
+        MqttSettings settings = broker(server.port());
+        settings.reconnectSeconds = 10;
+        RemoteShell remote(settings);
         remote.session().BBConnectarRemotClick(device.identifier());
         QTRY_VERIFY_WITH_TIMEOUT(test::connected(remote.shell), 15000);
 
@@ -148,9 +153,9 @@ private slots:
         QCOMPARE(remote.link().comunicacioLocal, !templateImported);
 
         QVERIFY(server.start());
-        QTRY_COMPARE_WITH_TIMEOUT(opened.count(), 1, 15000);
+        QTRY_COMPARE_WITH_TIMEOUT(opened.count(), 1, 25000);
         // Identified anew; under a sanitizer on a loaded machine this takes its time.
-        QTRY_VERIFY_WITH_TIMEOUT(test::connected(remote.shell), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(test::connected(remote.shell), 15000);
         QCOMPARE(remote.link().connex_remota, QStringLiteral("MQTT"));
     }
 
