@@ -2,8 +2,7 @@
 
 #include "core/link/MqttClient.h"
 
-#include "Broker.h"
-#include "SimulatedDevice.h"
+#include "RemoteEnd.h"
 
 #include <QRegularExpression>
 #include <QTcpServer>
@@ -13,55 +12,7 @@ using namespace quelta;
 
 namespace {
 
-constexpr int kWaitMs = 5000;
-
-// A broker, the tool's end of it hearing every topic, and a device on it.
-struct Remote
-{
-    test::Broker broker;
-    test::SimulatedDevice device;
-    MqttClient tool;
-    QList<std::pair<QString, QByteArray>> heard;
-
-    bool start(const QStringList &deviceOptions)
-    {
-        return broker.start() && listen() && device.startOnBroker(broker.port(), deviceOptions);
-    }
-
-    bool listen()
-    {
-        QObject::connect(&tool, &MqttClient::publishReceived, &tool,
-                         [this](const QString &topic, const QByteArray &payload) { heard.append({topic, payload}); });
-        MqttSettings settings;
-        settings.host = QStringLiteral("127.0.0.1");
-        settings.port = broker.port();
-        settings.clientId = QStringLiteral("tool-end");
-        settings.reconnectSeconds = 1;
-        tool.configure(settings);
-        tool.connectToBroker();
-        if (!QTest::qWaitFor([this] { return tool.isConnected(); }, kWaitMs))
-            return false;
-        QSignalSpy acknowledged(&tool, &MqttClient::subscriptionAcknowledged);
-        tool.subscribe(QStringLiteral("#"));
-        return acknowledged.wait(kWaitMs);
-    }
-
-    // A topic or pattern with "%1" for the identifier: "gcfg/%1/." -> "gcfg/<identifier>/."
-    QString withId(QString pattern) const { return pattern.replace(QLatin1String("%1"), device.identifier()); }
-
-    QList<QByteArray> payloads(const QString &topic) const
-    {
-        QList<QByteArray> found;
-        for (const auto &[heardTopic, payload] : heard) {
-            if (heardTopic == topic)
-                found << payload;
-        }
-        return found;
-    }
-
-    // Everything heard on the topic, one byte a character.
-    QString text(const QString &topic) const { return QString::fromLatin1(payloads(topic).join()); }
-};
+constexpr int kWaitMs = test::kRemoteWaitMs;
 
 // Each message holds whole lines, and every line starts with `first`.
 bool wholeLinesStartingWith(const QList<QByteArray> &payloads, char first)
@@ -137,7 +88,7 @@ private slots:
         QFETCH(QByteArrayList, payloads);
         QFETCH(QString, answerTopic);
         QFETCH(QString, answer);
-        Remote remote;
+        test::Remote remote;
         QVERIFY(remote.start(options));
         for (qsizetype i = 0; i < topics.size(); ++i)
             QVERIFY(remote.tool.publish(remote.withId(topics.at(i)), payloads.at(i)).isEmpty());
@@ -159,7 +110,7 @@ private slots:
     // Gone without a DISCONNECT: the broker tells the tool through the will.
     void vanishingLeavesTheWill()
     {
-        Remote remote;
+        test::Remote remote;
         QVERIFY(remote.start({QStringLiteral("--unpaced"), QStringLiteral("--fault"), QStringLiteral("vanish:200")}));
         const QString status = remote.withId(QStringLiteral("gsts/%1/."));
         QTRY_COMPARE_WITH_TIMEOUT(remote.payloads(status).size(), 1, kWaitMs);
@@ -170,7 +121,7 @@ private slots:
     // Clean sessions: a broker that comes back has forgotten the device's subscriptions.
     void servesAgainWhenTheBrokerReturns()
     {
-        Remote remote;
+        test::Remote remote;
         QVERIFY(remote.start({QStringLiteral("--unpaced")}));
         const qsizetype logBefore = remote.broker.log().size();
         remote.broker.stop();

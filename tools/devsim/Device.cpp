@@ -6,8 +6,10 @@
 namespace quelta::devsim {
 
 Device::Device(const DeviceConfig &config, const FaultPlan &faults, quint32 seed, QObject *parent)
-    : QObject(parent), model_(config, faults, seed), protocol_(model_), lineFaults_(faults)
+    : QObject(parent), model_(config, faults, seed), protocol_(model_), lineFaults_(faults), update_(model_.faults)
 {
+    connect(&update_, &UpdateReceiver::lineReady, this, [this](const QByteArray &line) { send(line, LineKind::Reply); });
+    connect(&update_, &UpdateReceiver::finished, this, &Device::updateFinished);
     clock_.start();
     ticker_.setInterval(model_.framePeriodMs);
     connect(&ticker_, &QTimer::timeout, this, &Device::tick);
@@ -16,14 +18,58 @@ Device::Device(const DeviceConfig &config, const FaultPlan &faults, quint32 seed
     connect(&delayTimer_, &QTimer::timeout, this, &Device::releaseDelayedReplies);
 }
 
+void Device::setUpdateTiming(const UpdateTiming &timing)
+{
+    update_.setTiming({timing.inboundBytesPerSecond, timing.abandonMs});
+    rebootMs_ = timing.rebootMs;
+}
+
 void Device::receive(QByteArrayView bytes)
 {
-    if (restarting_)
+    const QByteArrayView rest = interpretUntilUpdate(bytes);
+    if (!restarting_)
+        update_.receiveBytes(rest);
+}
+
+// What follows the command that starts an update in the same message is dropped: frames come as
+// messages of their own.
+void Device::receiveCommands(QByteArrayView bytes)
+{
+    if (update_.isActive()) {
+        qWarning("quelta-devsim: commands are not heard during an update: %s", bytes.toByteArray().simplified().constData());
         return;
+    }
+    interpretUntilUpdate(bytes);
+}
+
+void Device::receiveFrame(const QByteArray &frame)
+{
+    if (!restarting_)
+        update_.receiveFrame(frame);
+}
+
+// Command lines up to the one that starts an update; what follows it is returned.
+QByteArrayView Device::interpretUntilUpdate(QByteArrayView bytes)
+{
+    while (!bytes.isEmpty() && !restarting_ && !update_.isActive()) {
+        const qsizetype end = bytes.indexOf('\r');
+        const qsizetype length = end < 0 ? bytes.size() : end + 1;
+        interpret(bytes.first(length));
+        bytes = bytes.sliced(length);
+    }
+    return restarting_ ? QByteArrayView() : bytes;
+}
+
+void Device::interpret(QByteArrayView line)
+{
     const bool wasStreaming = model_.streamOn;
-    sendReplies(protocol_.receive(bytes));
+    sendReplies(protocol_.receive(line));
     if (protocol_.takeRestartRequest()) {
         beginRestart();
+        return;
+    }
+    if (const std::optional<QString> offer = protocol_.takeUpdateOffer()) {
+        startUpdate(*offer);
         return;
     }
     if (model_.streamOn && !wasStreaming) {
@@ -31,6 +77,29 @@ void Device::receive(QByteArrayView bytes)
         sendFrame(statusFrame(model_.simulation, model_.store, model_.identity));
     }
     sendEvents();
+}
+
+void Device::startUpdate(const QString &offerText)
+{
+    const std::optional<UpdateOffer> offer = UpdateOffer::parse(offerText);
+    if (!offer) {
+        qWarning("quelta-devsim: ignored a malformed update offer: qz+act=%s", qPrintable(offerText));
+        return;
+    }
+    update_.start(*offer);
+}
+
+// After the last answer the device restarts into the new firmware, or the old one when the image
+// was bad.
+void Device::updateFinished(bool imageGood, const QString &version)
+{
+    if (imageGood)
+        model_.identity.firmware = version;
+    emit rebooting();
+    goQuiet(rebootMs_, [this] {
+        endRestart();
+        emit rebooted();
+    });
 }
 
 // No panel is simulated on its serial side yet: it sends every byte back.
@@ -41,9 +110,10 @@ QByteArray Device::passToPanel(QByteArrayView bytes) const
     return bytes.toByteArray();
 }
 
+// While it takes an update the link carries the transfer only.
 void Device::tick()
 {
-    if (restarting_)
+    if (restarting_ || update_.isActive())
         return;
     model_.simulation.tick();
     sendEvents();
@@ -111,10 +181,16 @@ void Device::beginRestart()
 {
     if (model_.streamOn)
         sendFrame(eventFrame(QStringLiteral("8100:Software reset generated")));
+    goQuiet(kRestartSilenceMs, [this] { endRestart(); });
+}
+
+// Hears nothing and says nothing for the time, then runs `then`.
+void Device::goQuiet(int silenceMs, std::function<void()> then)
+{
     restarting_ = true;
     protocol_.reset();
     model_.locked = model_.hasAccessCode();
-    QTimer::singleShot(kRestartSilenceMs, this, &Device::endRestart);
+    QTimer::singleShot(silenceMs, this, std::move(then));
 }
 
 void Device::endRestart()

@@ -26,7 +26,7 @@ struct DeviceModel
 
     bool hasAccessCode() const { return !store.value(codes::kAccessCode).isEmpty(); }
 
-    const Identity identity;
+    Identity identity; // the firmware changes with an update
     const int framePeriodMs;
     const FaultPlan faults;
     ParameterStore store;

@@ -25,11 +25,29 @@ QString parseRefusal(const QString &argument, FaultPlan &plan)
     return {};
 }
 
+// The block fault reads "update-block-crc=N"; a colon, as the other faults have it, does too.
+qsizetype argumentSeparator(const QString &fault)
+{
+    const qsizetype colon = fault.indexOf(u':');
+    if (colon < 0 && fault.startsWith(QLatin1String("update-block-crc=")))
+        return fault.indexOf(u'=');
+    return colon;
+}
+
+QString parseBlock(const QString &argument, FaultPlan &plan)
+{
+    int block = 0;
+    if (!parseNumber(argument, 0, block).isEmpty())
+        return QStringLiteral("needs a block number (from 0)");
+    plan.updateBadBlocks.insert(block);
+    return {};
+}
+
 } // namespace
 
 QString addFault(FaultPlan &plan, const QString &fault)
 {
-    const qsizetype colon = fault.indexOf(u':');
+    const qsizetype colon = argumentSeparator(fault);
     const QString name = fault.left(colon);
     const QString argument = colon < 0 ? QString() : fault.mid(colon + 1);
     QString error;
@@ -49,6 +67,12 @@ QString addFault(FaultPlan &plan, const QString &fault)
         error = parseNumber(argument, 0, plan.vanishMs);
     else if (name == QLatin1String("refuse"))
         error = parseRefusal(argument, plan);
+    else if (name == QLatin1String("update-image-crc") && colon < 0)
+        plan.updateImageCrc = true;
+    else if (name == QLatin1String("update-block-crc"))
+        error = parseBlock(argument, plan);
+    else if (name == QLatin1String("update-silent") && colon < 0)
+        plan.updateSilent = true;
     else
         error = QStringLiteral("is not a known fault");
     return error.isEmpty() ? error : QStringLiteral("--fault %1: %2").arg(fault, error);

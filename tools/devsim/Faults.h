@@ -20,6 +20,10 @@ struct FaultPlan
     int stopStreamAfter = -1;    // -1 = off
     QMap<QString, QString> refusals; // code -> "errprg" or "NO_PAR"
     int vanishMs = -1;            // -1 = off
+    // Firmware update
+    bool updateImageCrc = false;  // the whole image always fails its check
+    QSet<int> updateBadBlocks;    // blocks whose first arrival fails its CRC
+    bool updateSilent = false;    // asks for no block at all
 
     bool silences(const QString &commandName) const
     {

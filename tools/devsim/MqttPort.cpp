@@ -137,7 +137,7 @@ void MqttPort::followClient(bool connected, MqttState state)
     // Once it has served, the device keeps trying as a real one does.
     note(reason + QStringLiteral("; trying again"));
     QTimer::singleShot(settings_.reconnectSeconds * 1000, this, [this] {
-        if (client_ && !client_->isConnected())
+        if (client_ && !client_->isConnected() && !poweredDown_)
             client_->connectToBroker();
     });
 }
@@ -187,7 +187,11 @@ void MqttPort::received(const QString &from, const QByteArray &payload)
     if (parts.size() < 3 || parts.at(1) != identifier_)
         return;
     const QString &prefix = parts.at(0);
-    if (prefix == QLatin1String("scfa") || prefix == QLatin1String("scfg"))
+    if (poweredDown_)
+        return;
+    if ((prefix == QLatin1String("scfa") || prefix == QLatin1String("scfg")) && payload.startsWith("+U"))
+        emit frameReceived(payload);
+    else if (prefix == QLatin1String("scfa") || prefix == QLatin1String("scfg"))
         emit commandReceived(commandLines(payload));
     else if (prefix == QLatin1String("ssts"))
         emit commandReceived(statusCommand(payload));
@@ -202,9 +206,34 @@ void MqttPort::send(const QByteArray &line, Device::LineKind kind)
     queue(topic(kind == Device::LineKind::Reply ? QLatin1String("gcfg") : QLatin1String("gsts")), line);
 }
 
+void MqttPort::powerDown()
+{
+    poweredDown_ = true;
+    if (queue_.isEmpty())
+        leaveBroker();
+    else
+        leaving_ = true;
+}
+
+void MqttPort::powerUp()
+{
+    poweredDown_ = false;
+    if (std::exchange(leaving_, false))
+        return; // still connected: never left
+    if (client_ && !client_->isConnected())
+        client_->connectToBroker();
+}
+
+void MqttPort::leaveBroker()
+{
+    leaving_ = false;
+    if (client_ && poweredDown_)
+        client_->disconnectFromBroker();
+}
+
 void MqttPort::queue(const QString &topic, const QByteArray &payload)
 {
-    if (payload.isEmpty() || !client_ || !client_->isConnected())
+    if (payload.isEmpty() || poweredDown_ || !client_ || !client_->isConnected())
         return;
     queue_.append({topic, payload});
     writer_.enqueue(payload);
@@ -224,6 +253,9 @@ qint64 MqttPort::release(QByteArrayView bytes)
         released_ -= message.payload.size();
         client_->publish(message.topic, message.payload);
     }
+    // Not from inside the writer, which is still at work.
+    if (leaving_ && queue_.isEmpty())
+        QMetaObject::invokeMethod(this, &MqttPort::leaveBroker, Qt::QueuedConnection);
     return bytes.size();
 }
 
@@ -232,6 +264,9 @@ void MqttPort::forget()
     writer_.clear();
     queue_.clear();
     released_ = 0;
+    // Nothing left to wait for before leaving.
+    if (leaving_)
+        QMetaObject::invokeMethod(this, &MqttPort::leaveBroker, Qt::QueuedConnection);
 }
 
 } // namespace quelta::devsim

@@ -40,6 +40,11 @@ public:
     void vanish();
     // Queued to leave at the link's pace; lost while the broker is away.
     void send(const QByteArray &line, quelta::devsim::Device::LineKind kind);
+    // The device restarts: once what it has said is out, it leaves the broker with a DISCONNECT
+    // (the will stays unpublished), and hears and says nothing until it is powered up again.
+    void powerDown();
+    // Connects again, with the same will, and subscribes afresh.
+    void powerUp();
 
 signals:
     // Connected and subscribed for the first time: commands are heard from now on.
@@ -47,6 +52,8 @@ signals:
     void unreachable(const QString &reason);
     // Bytes for the device's command interpreter, each command between CRs.
     void commandReceived(const QByteArray &bytes);
+    // A firmware block frame ("+U...") that came whole on a programming topic.
+    void frameReceived(const QByteArray &frame);
 
 private:
     struct Message
@@ -64,6 +71,7 @@ private:
     void queue(const QString &topic, const QByteArray &payload);
     qint64 release(QByteArrayView bytes);
     void forget();
+    void leaveBroker();
 
     const QString identifier_;
     MqttSettings settings_;
@@ -75,6 +83,8 @@ private:
     QHash<int, QString> subscriptions_; // packet id -> filter, not yet acknowledged
     bool ready_ = false;
     bool gaveUp_ = false;
+    bool poweredDown_ = false;
+    bool leaving_ = false; // powered down, waiting for the queue to go out
     QTimer startTimeout_;
 };
 

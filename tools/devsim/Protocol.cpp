@@ -65,6 +65,10 @@ QStringList Protocol::execute(const QString &body)
     }
     if (name == QLatin1String("cdp") && argument)
         return {accessCode(*argument)};
+    if (name == QLatin1String("act") && argument) {
+        updateOffer_ = *argument;
+        return {};
+    }
     if (runDeviceCommand(body))
         return {};
     if (const std::optional<Reference> reference = parseReference(name)) {

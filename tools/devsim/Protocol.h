@@ -5,6 +5,9 @@
 #include <QByteArray>
 #include <QList>
 
+#include <optional>
+#include <utility>
+
 namespace quelta::devsim {
 
 // The device's command interpreter: bytes in, reply lines out. A command is a line between CRs
@@ -19,6 +22,8 @@ public:
     void reset() { pending_.clear(); }
     // True once after an "rst" command.
     bool takeRestartRequest() { return std::exchange(restartRequested_, false); }
+    // Once after a "qz+act=" command: the text after "=", unchecked.
+    std::optional<QString> takeUpdateOffer() { return std::exchange(updateOffer_, std::nullopt); }
 
 private:
     struct Reference
@@ -41,6 +46,7 @@ private:
     DeviceModel &model_;
     QByteArray pending_;
     bool restartRequested_ = false;
+    std::optional<QString> updateOffer_;
 };
 
 } // namespace quelta::devsim

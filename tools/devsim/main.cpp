@@ -25,6 +25,8 @@ using namespace quelta::devsim;
 
 namespace {
 
+constexpr int kMaxRebootSeconds = 3600;
+
 bool makeLink(const QString &link, const QString &target, QString &error)
 {
     const QFileInfo existing(link);
@@ -77,9 +79,19 @@ struct Options
     FaultPlan faults;
     DeviceConfig config;
     int bytesPerSecond = PacedWriter::kSerialBytesPerSecond;
+    int rebootMs = Device::kDefaultRebootMs;
     QString link;
     std::optional<MqttSettings> broker;
 };
+
+// Frames for an update are taken to arrive at the link's speed, as the replies leave at it.
+void setUpdateTiming(Device &device, const Options &options)
+{
+    Device::UpdateTiming timing;
+    timing.inboundBytesPerSecond = options.bytesPerSecond;
+    timing.rebootMs = options.rebootMs;
+    device.setUpdateTiming(timing);
+}
 
 int servePty(const Options &options)
 {
@@ -92,6 +104,7 @@ int servePty(const Options &options)
     announce(pty.slavePath());
 
     Device device(options.config, options.faults, QRandomGenerator::system()->generate());
+    setUpdateTiming(device, options);
     PacedWriter writer([&pty](QByteArrayView bytes) { return pty.write(bytes); }, options.bytesPerSecond);
     QObject::connect(&device, &Device::lineReady, &writer, [&](const QByteArray &line) {
         if (pty.isConnected())
@@ -114,8 +127,13 @@ int serveBroker(const Options &options)
     Device device(options.config, options.faults, QRandomGenerator::system()->generate());
     MqttPort port(*options.broker, identifier, options.bytesPerSecond,
                   [&device](QByteArrayView bytes) { return device.passToPanel(bytes); });
+    setUpdateTiming(device, options);
     QObject::connect(&device, &Device::lineReady, &port, &MqttPort::send);
-    QObject::connect(&port, &MqttPort::commandReceived, &device, [&device](const QByteArray &bytes) { device.receive(bytes); });
+    QObject::connect(&device, &Device::rebooting, &port, &MqttPort::powerDown);
+    QObject::connect(&device, &Device::rebooted, &port, &MqttPort::powerUp);
+    QObject::connect(&port, &MqttPort::commandReceived, &device,
+                     [&device](const QByteArray &bytes) { device.receiveCommands(bytes); });
+    QObject::connect(&port, &MqttPort::frameReceived, &device, &Device::receiveFrame);
     QObject::connect(&port, &MqttPort::ready, &port, [&] {
         announce(identifier);
         vanishLater(options.faults, &port, [&port] { port.vanish(); });
@@ -144,6 +162,14 @@ QString readOptions(const QCommandLineParser &parser, Options &options)
     options.config = config.config;
     if (parser.isSet(QStringLiteral("unpaced")))
         options.bytesPerSecond = 0;
+    if (parser.isSet(QStringLiteral("reboot-seconds"))) {
+        const QString text = parser.value(QStringLiteral("reboot-seconds"));
+        bool ok = false;
+        const double seconds = text.toDouble(&ok);
+        if (!ok || !(seconds >= 0 && seconds <= kMaxRebootSeconds))
+            return QStringLiteral("--reboot-seconds %1: needs a number of seconds from 0 to %2").arg(text).arg(kMaxRebootSeconds);
+        options.rebootMs = qRound(seconds * 1000);
+    }
     options.link = parser.value(QStringLiteral("link"));
     const bool credentials = parser.isSet(QStringLiteral("mqtt-user")) || parser.isSet(QStringLiteral("mqtt-password"));
     if (!parser.isSet(QStringLiteral("mqtt")))
@@ -176,6 +202,8 @@ int main(int argc, char *argv[])
          QStringLiteral("PATH")},
         {QStringLiteral("unpaced"), QStringLiteral("Write at once instead of at 115200 baud.")},
         {QStringLiteral("fault"), QStringLiteral("Misbehave (see README.md)."), QStringLiteral("FAULT")},
+        {QStringLiteral("reboot-seconds"), QStringLiteral("Time the device takes to restart after an update (default 3)."),
+         QStringLiteral("SECONDS")},
         {QStringLiteral("mqtt"), QStringLiteral("Serve through this MQTT broker instead of a pseudo-terminal."),
          QStringLiteral("HOST[:PORT]")},
         {QStringLiteral("mqtt-user"), QStringLiteral("User name at the broker."), QStringLiteral("USER")},
