@@ -26,6 +26,10 @@ std::optional<Command> commandNamed(const QString &name)
         return Command::Send;
     if (name == QLatin1String("order"))
         return Command::Order;
+    if (name == QLatin1String("door"))
+        return Command::Door;
+    if (name == QLatin1String("update"))
+        return Command::Update;
     if (name == QLatin1String("devices"))
         return Command::Devices;
     if (name == QLatin1String("delete-device"))
@@ -76,6 +80,41 @@ QString checkSearch(const CliOptions &options)
     return {};
 }
 
+// "list", or "install VERSION".
+QString takeUpdateArguments(CliOptions &options, const QStringList &positional)
+{
+    const QString action = positional.value(0);
+    if (action == QLatin1String("list") && positional.size() == 1)
+        return {};
+    if (action == QLatin1String("install") && positional.size() == 2 && !positional.at(1).trimmed().isEmpty()) {
+        options.updateInstall = true;
+        options.text = positional.at(1).trimmed();
+        return {};
+    }
+    return QStringLiteral("update takes list, or install VERSION");
+}
+
+// The update server's options; nullopt when the option is not one of them.
+std::optional<QString> takeUpdateOption(CliOptions &options, const QString &option, const QString &value)
+{
+    if (option != QLatin1String("--update-server") && option != QLatin1String("--update-key"))
+        return std::nullopt;
+    update::UpdateServer &server = options.updateServer ? *options.updateServer
+                                                        : options.updateServer.emplace(update::builtInServer());
+    if (option == QLatin1String("--update-server")) {
+        const std::optional<update::UpdateServer> address = update::serverAddress(value, server);
+        if (!address)
+            return QStringLiteral("--update-server takes HOST or HOST:PORT");
+        server.host = address->host;
+        server.port = address->port;
+    } else if (option == QLatin1String("--update-key")) {
+        if (value.size() != 10)
+            return QStringLiteral("--update-key takes the server's key of 10 characters");
+        server.key = value.toLatin1();
+    }
+    return QString();
+}
+
 // The command's own arguments, after its name.
 QString takeCommandArguments(CliOptions &options, QStringList rest)
 {
@@ -114,8 +153,10 @@ QString takeCommandArguments(CliOptions &options, QStringList rest)
             positional.append(argument);
         }
     }
+    if (options.command == Command::Update)
+        return takeUpdateArguments(options, positional);
     const bool takesOne = options.command == Command::Write || options.command == Command::Send
-        || options.command == Command::Order || options.command == Command::DeleteDevice
+        || options.command == Command::Order || options.command == Command::Door || options.command == Command::DeleteDevice
         || options.command == Command::History || options.command == Command::Snapshot;
     if (positional.size() != (takesOne ? 1 : 0))
         return takesOne ? QStringLiteral("the command takes one argument") : QStringLiteral("unexpected argument %1").arg(positional.value(0));
@@ -125,6 +166,11 @@ QString takeCommandArguments(CliOptions &options, QStringList rest)
         options.text = positional.first();
     if (options.command == Command::Order && !panelOrders().contains(options.text))
         return QStringLiteral("order takes one of %1").arg(panelOrders().join(QStringLiteral(", ")));
+    if (options.command == Command::Door) {
+        options.door = positional.first().toInt();
+        if (options.door < 1 || options.door > 4)
+            return QStringLiteral("door takes the door's number, 1 to 4");
+    }
     if (options.command == Command::RestoreDefaults && !yes)
         return QStringLiteral("restore-defaults erases the configuration: confirm it with --yes");
     if (options.command == Command::DeleteDevice) {
@@ -253,6 +299,9 @@ ParsedOptions parseOptions(const QStringList &arguments)
         } else if (const std::optional<QString> cloudError = takeCloudOption(options, option, value)) {
             if (!cloudError->isEmpty())
                 return failure(*cloudError);
+        } else if (const std::optional<QString> updateError = takeUpdateOption(options, option, value)) {
+            if (!updateError->isEmpty())
+                return failure(*updateError);
         } else {
             return failure(QStringLiteral("unknown option %1").arg(option));
         }
@@ -291,6 +340,15 @@ QString usage()
         "  send TEXT                send one command body (\"qz+\" is added) and print the replies\n"
         "  order NAME               after a status frame, send the fire panel an order (Rearme, Repos,\n"
         "                           Silenbuz, Silensir, Reset, Sirena, Connex, Test) and print its text\n"
+        "  door N                   after a status frame, open door N (1 to 4) of a door controller, or\n"
+        "                           close it when it is open, and print the order sent\n"
+        "  update list              print the firmware versions the update server offers for the device,\n"
+        "                           one JSON object each: {\"version\",\"description\",\"bytes\"}\n"
+        "  update install VERSION   update the device to VERSION; the progress goes to stderr, and the\n"
+        "                           update's own watchdog, not --timeout, bounds it\n"
+        "  --update-server HOST[:PORT] --update-key KEY\n"
+        "                           the update server (port 5009 unless given) and its 10-character\n"
+        "                           key; default: the program's own, as stored on this PC\n"
         "cloud commands (no port or broker needed):\n"
         "  --cloud-db URL           the database's address (an emulator's ?ns=NAME is kept); default\n"
         "                           FIREBASE_DATABASE_EMULATOR_HOST, else the production database\n"
@@ -319,10 +377,12 @@ QString usage()
         "exit codes: 0 ok (devices: also when no device is found); 1 usage; 2 no device, broker or\n"
         "            cloud unreachable, sign-in refused, link lost or timeout, delete-device's device\n"
         "            not in the directory, history's file not written, or no record for snapshot; 3 write ended with refused\n"
-        "            or unconfirmed items, the order was refused (\"Central no conectada\"), or\n"
+        "            or unconfirmed items, the order was refused (\"Central no conectada\"), the door\n"
+        "            was refused (\"Usuario no habilitado\"), or\n"
         "            delete-device refused a device on line;\n"
         "            4 template invalid or its panel type does not match the device; 5 access code\n"
-        "            needed or wrong, or the directory's access key missing or wrong\n");
+        "            needed or wrong, or the directory's access key missing or wrong; 6 the update\n"
+        "            server refused, failed or sent bad data, or the update ended in any failure\n");
 }
 
 } // namespace quelta::cli

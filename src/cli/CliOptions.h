@@ -3,6 +3,7 @@
 #include "core/cloud/CloudEndpoints.h"
 #include "core/cloud/DirectoryEntries.h"
 #include "core/link/MqttClient.h"
+#include "core/update/UpdateServer.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,7 +12,7 @@
 
 namespace quelta::cli {
 
-enum class Command { Identify, Read, Write, RestoreDefaults, Status, Send, Order, Devices, DeleteDevice, Whoami, History, Snapshot };
+enum class Command { Identify, Read, Write, RestoreDefaults, Status, Send, Order, Door, Update, Devices, DeleteDevice, Whoami, History, Snapshot };
 
 // The commands that work on the cloud's directory: no device is reached.
 bool isCloudCommand(Command command);
@@ -50,6 +51,9 @@ struct CliOptions
     Command command = Command::Identify;
     QString file;              // read: -o FILE (stdout when empty); write: the template
     QString text;              // send: the command body; order: the order's name
+    int door = 0;              // door: the door's button, 1 to 4
+    bool updateInstall = false; // update: install (the version is in text) rather than list
+    std::optional<update::UpdateServer> updateServer; // --update-server, --update-key
     int frames = 1;            // status: -n N
     bool json = false;         // status: --json
     CloudOptions cloud;

@@ -10,6 +10,8 @@ DialogResult CliPrompter::ElMeuMessageDlg(const DialogRequest &request)
     case DialogType::Warning:
     case DialogType::Error: break;
     }
+    if (quiet_)
+        return DialogResult::Ok;
     err_ << "quelta-cli: " << request.message.simplified() << Qt::endl;
     return DialogResult::Ok;
 }

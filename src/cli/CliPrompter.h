@@ -18,9 +18,12 @@ public:
 
     DialogResult ElMeuMessageDlg(const DialogRequest &request) override;
     bool ElMeuMessageDlgHyperlink(const QString &title, const QString &message) override;
+    // A command that reports its own outcome, caption and all, keeps the dialogs quiet.
+    void setQuiet(bool quiet) { quiet_ = quiet; }
 
 private:
     QTextStream &err_;
+    bool quiet_ = false;
 };
 
 } // namespace quelta::cli

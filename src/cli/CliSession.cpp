@@ -98,6 +98,8 @@ int CliSession::runCommand()
     case Command::Status: return status();
     case Command::Send: return send();
     case Command::Order: return order();
+    case Command::Door: return door();
+    case Command::Update: return firmwareUpdate();
     case Command::Devices:
     case Command::DeleteDevice:
     case Command::Whoami:
@@ -394,6 +396,26 @@ int CliSession::order()
     if (shown.isEmpty())
         return fail(WriteIncomplete, QStringLiteral("the order was not sent"));
     out_ << shown << Qt::endl;
+    return Ok;
+}
+
+// The door's button as the doors screen has it, once a status frame has told where the door
+// stands; the signed-in user's permission decides, as in the window.
+int CliSession::door()
+{
+    if (!waitForStatusFrame())
+        return fail(NoDevice, QStringLiteral("no status frame arrived"));
+    DoorsScreen &doors = screens().doors();
+    QString sent;
+    QString refused;
+    QObject::connect(&doors, &DoorsScreen::orderSent, &doors, [&sent](const QString &order) { sent = order; });
+    QObject::connect(&doors, &DoorsScreen::refused, &doors, [&refused](const QString &text) { refused = text; });
+    doors.IPBotoClick(options_.door);
+    if (!refused.isEmpty())
+        return fail(WriteIncomplete, refused);
+    if (sent.isEmpty())
+        return fail(WriteIncomplete, QStringLiteral("the door order was not sent"));
+    out_ << sent << Qt::endl;
     return Ok;
 }
 

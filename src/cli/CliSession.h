@@ -18,7 +18,7 @@
 namespace quelta::cli {
 
 // Exit codes, as scripts rely on them.
-enum ExitCode { Ok = 0, Usage = 1, NoDevice = 2, WriteIncomplete = 3, TemplateRejected = 4, AccessDenied = 5 };
+enum ExitCode { Ok = 0, Usage = 1, NoDevice = 2, WriteIncomplete = 3, TemplateRejected = 4, AccessDenied = 5, UpdateFailed = 6 };
 
 // One run of quelta-cli: the window's core on the given port, without a window. The device is
 // found and unlocked the way the window does it, then the command runs through the same engines.
@@ -67,6 +67,14 @@ private:
     int status();
     int send();
     int order();
+    int door();
+    int firmwareUpdate();
+    int listVersions();
+    int installVersion();
+    bool readDeviceProgramming();
+    QString deviceValue(const QString &code);
+    void configureUpdateServer();
+    int updateFailed(const update::Outcome &outcome);
     bool waitForStatusFrame();
 
     struct DueItem

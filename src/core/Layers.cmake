@@ -2,7 +2,7 @@
 # link only layers of a lower rank; layers of the same rank are siblings and never use each other.
 # The build (src/core/CMakeLists.txt) and the architecture test (tests/architecture) read this list.
 set(QUELTA_CORE_LAYERS
-    codecs:0     # Windows-1252, CRC-32, string cipher
+    codecs:0     # Windows-1252, CRC-32, string cipher, XXTEA and its checked texts and frames
     base:1       # trace, status bar, dialogs interface, settings, named strings, languages, views
     link:2       # transports, reply dispatcher, link state and supervision, programming lock, entry numbers
     cloud:2      # identity and database clients, the cloud access layer, the sign-in steps
@@ -11,6 +11,7 @@ set(QUELTA_CORE_LAYERS
     status:4     # status frames, presentation state, event log, doors, blink engine
     panels:5     # fire-panel screens, orders, event-text and zone files
     templates:5  # template files
+    update:5     # firmware update: the update server's messages, connection, listing and relay
     session:6    # the modules that compose the program
 )
 

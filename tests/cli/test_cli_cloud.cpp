@@ -14,6 +14,7 @@
 #include <QTcpServer>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 using namespace quelta;
@@ -447,6 +448,40 @@ private slots:
         QVERIFY2(entry.value(QLatin1String("MessageTxt")).toString().startsWith(message),
                  qPrintable(entry.value(QLatin1String("MessageTxt")).toString()));
         QCOMPARE(entry.value(QLatin1String("UserMail")).toString(), kEmail);
+    }
+
+    // A door's button follows the user's permission on the device's record: allowed, the order
+    // goes to the port and the history reads it; refused, nothing goes and the refusal is kept.
+    void aDoorFollowsTheUsersPermission_data()
+    {
+        QTest::addColumn<bool>("permitted");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("permitted") << true << 0 << "Orden de ";
+        QTest::newRow("refused") << false << 3 << "Usuario no habilitado";
+    }
+
+    void aDoorFollowsTheUsersPermission()
+    {
+        QFETCH(bool, permitted);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+        // The identifier of tools/devsim/configs/puertas.json.
+        const QString device = QStringLiteral("Equipments/3A0F2C1B84D98C44");
+        QVERIFY(sim_->write(device + QStringLiteral("/Users/demo-installer"), permitted ? "true" : "false"));
+        test::SimulatedDevice doors;
+        QVERIFY(doors.start({QStringLiteral("--config"), test::SimulatedDevice::config(QStringLiteral("puertas.json"))}));
+        const CliRun run = cli({QStringLiteral("--port"), doors.portPath(), QStringLiteral("door"), QStringLiteral("2")});
+        QVERIFY2(run.exitCode == exitCode, qPrintable(run.err));
+        if (permitted)
+            QVERIFY2(QRegularExpression(QStringLiteral("^qz\\+(Obrir|Tancar)2$")).match(run.out.trimmed()).hasMatch(),
+                     qPrintable(run.out));
+        const QJsonObject events = sim_->read(QStringLiteral("Events/3A0F2C1B84D98C44")).toObject();
+        const bool posted = std::any_of(events.begin(), events.end(), [&message](const QJsonValue &entry) {
+            return entry.toObject().value(QLatin1String("MessageTxt")).toString().startsWith(message)
+                && entry.toObject().value(QLatin1String("EventId")).toString() == QLatin1String("77000");
+        });
+        QVERIFY(posted);
     }
 };
 

@@ -30,6 +30,7 @@ public:
         emit sent(text);
         return true;
     }
+    bool sendBytes(const QByteArray &bytes) override { return sendRaw(QString::fromLatin1(bytes), RemoteTopic::Cfg); }
     void endSession() override { ++disconnections; }
     int transmitLampTicks() const override { return 4; }
 

@@ -10,6 +10,8 @@ constexpr const char *kBrokerHost = "BrokerHost";
 constexpr const char *kBrokerPort = "BrokerPort";
 constexpr const char *kBrokerUser = "BrokerUser";
 constexpr const char *kBrokerPassword = "BrokerPassword";
+constexpr const char *kUpdateServer = "UpdateServer";
+constexpr const char *kUpdateKey = "UpdateKey";
 
 } // namespace
 
@@ -64,7 +66,7 @@ bool AppSettings::LLegirConfigInicial(const QString &defaultTelecontrolIp)
     values_.ipTelecontrol = readValue(QStringLiteral("REG6"), defaultTelecontrolIp);
     values_.portTelecontrol = readValue(QStringLiteral("REG7"), QStringLiteral("2021"));
     values_.idioma = readValue(QStringLiteral("REG8"), QStringLiteral("SPANISH"));
-    readBroker();
+    readServers();
     if (values_.port.isEmpty()) {
         values_.port = QStringLiteral("COM1");
         return false;
@@ -82,13 +84,15 @@ void AppSettings::GuardarConfigInicial()
     const std::pair<const char *, QString> broker[] = {{kBrokerHost, values_.brokerHost},
                                                        {kBrokerPort, QString::number(values_.brokerPort)},
                                                        {kBrokerUser, values_.brokerUser},
-                                                       {kBrokerPassword, values_.brokerPassword}};
+                                                       {kBrokerPassword, values_.brokerPassword},
+                                                       {kUpdateServer, values_.updateServer},
+                                                       {kUpdateKey, values_.updateKey}};
     for (const auto &[name, value] : broker)
         store_->setValue(QLatin1String(name), EncriptarCadenaAes(value, kClau));
     store_->sync();
 }
 
-void AppSettings::readBroker()
+void AppSettings::readServers()
 {
     values_.brokerHost = readValue(QLatin1String(kBrokerHost), QStringLiteral("localhost"));
     bool valid = false;
@@ -96,6 +100,8 @@ void AppSettings::readBroker()
     values_.brokerPort = valid && port > 0 && port < 65536 ? port : 1883;
     values_.brokerUser = readValue(QLatin1String(kBrokerUser), QString());
     values_.brokerPassword = readValue(QLatin1String(kBrokerPassword), QString());
+    values_.updateServer = readValue(QLatin1String(kUpdateServer), QString());
+    values_.updateKey = readValue(QLatin1String(kUpdateKey), QString());
 }
 
 } // namespace quelta

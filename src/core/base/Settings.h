@@ -24,6 +24,10 @@ struct ConfigInicial
     int brokerPort = 1883;
     QString brokerUser;
     QString brokerPassword;
+
+    // The firmware-update server ("HOST:PORT") and its key; empty: the ones built into the program.
+    QString updateServer;
+    QString updateKey;
 };
 
 // The settings store: one key under the current user (a per-user file outside Windows) whose
@@ -53,7 +57,7 @@ public:
 private:
     bool detectPlainText() const;
     QString readValue(const QString &name, const QString &defaultValue) const;
-    void readBroker();
+    void readServers();
 
     std::unique_ptr<QSettings> store_;
     ConfigInicial values_;

@@ -54,6 +54,11 @@ void CommandChannel::sendRaw(const QString &text, RemoteTopic topic)
     active_->sendRaw(text, topic);
 }
 
+bool CommandChannel::sendBytes(const QByteArray &bytes)
+{
+    return active_->sendBytes(bytes);
+}
+
 void CommandChannel::endRemoteSession()
 {
     if (active_ != &serial_)

@@ -28,6 +28,8 @@ public:
     void sendCommand(const QString &body, RemoteTopic topic = RemoteTopic::Cfg);
     // Text already in the device's form (an output order, a door order) through the active transport.
     void sendRaw(const QString &text, RemoteTopic topic);
+    // Bytes through the active transport exactly as they are.
+    bool sendBytes(const QByteArray &bytes);
     // The remote session, if one is active, is ended as its transport ends it.
     void endRemoteSession();
 

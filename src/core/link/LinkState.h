@@ -23,7 +23,8 @@ struct LinkState
     int tempsTX = 0;             // transmit lamp ring-down, 100 ms ticks
     int tempsRXAgui = 0;         // the same for the fire-panel link lamps
     int tempsTXAgui = 0;
-    int tempsActu = 0;           // firmware-update watchdog; above 0 while an update runs
+    int tempsActu = 0;           // firmware-update watchdog, 100 ms ticks; above 0 while blocks flow
+    bool updateConnection = false; // the update server's connection is open (the busy cursor shows)
     int connex_Quelta_Agui = 0;  // device-to-panel link: 0 none, 1 panel disconnected, 2 connected
     bool llegir = false;         // a full read waits for the stream to stop
     bool llegirpag = false;      // a page read waits for the stream to stop, or runs
@@ -42,6 +43,8 @@ struct LinkState
 
     bool isLocal() const { return connex_remota.isEmpty(); }
     bool isRemote() const { return connex_remota == QLatin1String("MQTT"); }
+    // From the update server's connection until the update ends, everything else waits.
+    bool updateRunning() const { return updateConnection || tempsActu > 0; }
 };
 
 } // namespace quelta

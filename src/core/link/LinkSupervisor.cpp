@@ -390,11 +390,11 @@ void LinkSupervisor::watchdogExpired()
     statusBar_.hideProgress();
 }
 
-void LinkSupervisor::reopenAndIdentify()
+void LinkSupervisor::reopenAndIdentify(int intervalMs)
 {
     channel_.serial().open();
     channel_.sendIdentificationRequest();
-    startSupervision(3000);
+    startSupervision(intervalMs);
 }
 
 } // namespace quelta

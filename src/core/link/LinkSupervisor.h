@@ -68,6 +68,9 @@ public:
     // (Re)starts supervision after the given interval.
     void startSupervision(int intervalMs);
     void stopSupervision();
+    // The port closed and opened again and the device asked to identify itself, with supervision
+    // every intervalMs until it answers.
+    void reopenAndIdentify(int intervalMs = 3000);
     bool supervising() const { return TimerCircuit.isActive(); }
 
     // The read and write engines' timers: supervision does not poll while one runs.
@@ -112,7 +115,6 @@ private:
     void showStatusScreen();
     void restartStream();
     void watchdogExpired();
-    void reopenAndIdentify();
 
     LinkState &link_;
     CommandChannel &channel_;

@@ -150,6 +150,12 @@ bool MqttTransport::sendRaw(const QString &text, RemoteTopic topic)
     return Publica_MQTT(topic == RemoteTopic::Sts ? topicPublishSts_ : topicPublishCfg_, text);
 }
 
+// The payload carries one character per byte, so the bytes travel unchanged.
+bool MqttTransport::sendBytes(const QByteArray &bytes)
+{
+    return Publica_MQTT(topicPublishCfg_, QString::fromLatin1(bytes));
+}
+
 // Publica_MQTT: a publish without a broker connection closes the client, whose state events then
 // bring the program back to the local side.
 bool MqttTransport::Publica_MQTT(const QString &topic, const QString &text)

@@ -30,6 +30,7 @@ public:
     void close() override;
     bool sendCommand(const QString &body, RemoteTopic topic) override;
     bool sendRaw(const QString &text, RemoteTopic topic) override;
+    bool sendBytes(const QByteArray &bytes) override;
     void endSession() override { close(); }
     int transmitLampTicks() const override { return 4; }
     // Publica_MQTT_Array: raw bytes for the fire panel.

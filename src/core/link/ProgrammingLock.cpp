@@ -29,6 +29,12 @@ ProgrammingLock::ProgrammingLock(LinkState &link, CommandChannel &channel, Statu
 
 bool ProgrammingLock::allowsProgramming()
 {
+    if (link_.updateRunning())
+        return false;
+    if (link_.bidiCentral) {
+        prompter_.ElMeuMessageDlg(dialog::warning(tr("Central en telecontrol\rNo se puede acceder a la programación")));
+        return false;
+    }
     if (!link_.protegit)
         return true;
     statusBar_.setPanel(1, QString());

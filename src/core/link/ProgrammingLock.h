@@ -19,8 +19,9 @@ public:
     ProgrammingLock(LinkState &link, CommandChannel &channel, StatusBar &statusBar, Prompter &prompter,
                     QObject *parent = nullptr);
 
-    // True when the device is not locked. Otherwise the access-code prompt is shown and the caller
-    // must not go on.
+    // The gate of every command that reads, writes or programs the device. False, silently, while
+    // a firmware update runs; false with a notice while the fire panel is under telecontrol; false
+    // with the access-code prompt while the device is locked. The caller must then not go on.
     bool allowsProgramming();
 
     // "Entrar": sends a code of six characters or more, followed by the stream-on command whose

@@ -103,6 +103,16 @@ bool SerialTransport::sendRaw(const QString &text, RemoteTopic)
     return true;
 }
 
+bool SerialTransport::sendBytes(const QByteArray &bytes)
+{
+    trace_.Escriure_REPortserie(QStringLiteral(" escriu_port_Buffer ") + QString::number(bytes.size()) + QStringLiteral(" bytes"),
+                                TraceColour::Blue);
+    if (!writeBytes(bytes))
+        return false;
+    emit sent(QString::fromLatin1(bytes));
+    return true;
+}
+
 // Flushed at once: a command must be on the wire before a following delay or close.
 bool SerialTransport::writeBytes(const QByteArray &bytes)
 {

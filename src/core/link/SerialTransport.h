@@ -36,6 +36,8 @@ public:
     void close() override;
     bool sendCommand(const QString &body, RemoteTopic topic) override;
     bool sendRaw(const QString &text, RemoteTopic topic) override;
+    // escriu_port_Buffer
+    bool sendBytes(const QByteArray &bytes) override;
     int transmitLampTicks() const override { return 2; }
 
 private:

@@ -32,6 +32,8 @@ public:
     virtual bool sendCommand(const QString &body, RemoteTopic topic) = 0;
     // Text that is already in the device's form, sent as it is.
     virtual bool sendRaw(const QString &text, RemoteTopic topic) = 0;
+    // Bytes sent exactly as they are, on the command channel (a firmware block).
+    virtual bool sendBytes(const QByteArray &bytes) = 0;
     // Ends the device session the way this transport ends it.
     virtual void endSession() {}
     // How long the transmit lamp stays lit after a send, in 100 ms ticks.

@@ -37,7 +37,7 @@ DeviceDirectory::DeviceDirectory(ProgramContext &context, DeviceSession &device,
 // notice.
 bool DeviceDirectory::refusedForNow()
 {
-    if (device_.link().tempsActu > 0)
+    if (device_.link().updateRunning())
         return true;
     if (!context_.internet().isOnline()) {
         emit offline();

@@ -212,6 +212,8 @@ void DeviceSession::releasePort()
 // The installer's own choice of the local link also ends the broker's reconnection attempts.
 void DeviceSession::MIIComunicacioLocalClick()
 {
+    if (link_.updateRunning())
+        return;
     mqtt_.client().stopReconnecting();
     switchToLocal();
 }

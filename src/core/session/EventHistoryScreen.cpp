@@ -46,7 +46,7 @@ void EventHistoryScreen::setTimeZone(const QTimeZone &zone)
 void EventHistoryScreen::BBEventsClick()
 {
     const LinkState &link = device_.link();
-    if (link.tempsActu > 0)
+    if (link.updateRunning())
         return;
     Prompter &prompter = context_.prompter();
     if (!context_.internet().isOnline()) {

@@ -102,15 +102,9 @@ void Programming::startWaitingPageWrite()
 
 void Programming::MIIDefecteClick()
 {
-    if (link_.tempsActu > 0)
-        return;
-    Prompter &prompter = context_.prompter();
-    if (link_.bidiCentral) {
-        prompter.ElMeuMessageDlg(dialog::warning(tr("Central en telecontrol\rNo se puede acceder a la programación")));
-        return;
-    }
     if (!lock_.allowsProgramming())
         return;
+    Prompter &prompter = context_.prompter();
     if (!context_.views().isShown(View::Programacio)) {
         context_.views().setPanelmostrat(View::Programacio);
         showPanelPages();

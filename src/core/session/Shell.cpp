@@ -20,6 +20,8 @@ Shell::Shell(Prompter &prompter, InternetCheck &internet, std::unique_ptr<QSetti
     , aboutBox_(context_, registration_)
     , snapshot_(context_, device_, screens_, panels_)
     , contactLists_(context_, device_.link(), programming_, screens_.doors())
+    , update_({device_.link(), device_.channel(), device_.supervisor(), device_.dispatcher(), device_.lock()},
+              {context_.prompter(), context_.trace(), context_.views(), context_.statusBar(), context_.internet()})
 {
     connectModules();
 }
@@ -41,6 +43,27 @@ void Shell::connectModules()
     // Door orders of a remote session go on the user's own status topic.
     connect(&screens_.doors(), &DoorsScreen::remoteDoorCommand, &device_.mqtt(), &MqttTransport::Publica_MQTT);
     connectCloud();
+    connectUpdate();
+}
+
+// The watchdog counts on the lamps' timer; the listing names the device's programming and the user.
+void Shell::connectUpdate()
+{
+    connect(&device_.supervisor(), &LinkSupervisor::ledsTicked, &update_, &update::UpdateSession::TimerLedsTick);
+    connect(&update_, &update::UpdateSession::offline, this, &Shell::showOffline);
+    connect(this, &Shell::fieldsCleared, &update_, &update::UpdateSession::InicialitzaSGVersions);
+    update_.setRequestFields([this] { return deviceForUpdate(); });
+}
+
+update::DeviceForUpdate Shell::deviceForUpdate()
+{
+    ConfigurationModel &model = programming_.model();
+    update::DeviceForUpdate device;
+    device.company = model.field(u"EProgEmpresa")->value;
+    device.installer = model.field(u"EProgInstal")->value;
+    device.reference = model.field(u"EProgRef")->value;
+    device.userId = context_.cloud().state().CodiReg;
+    return device;
 }
 
 void Shell::connectCloud()
@@ -103,6 +126,11 @@ void Shell::readSettings()
     context_.languages().setIdioma(settings.values().idioma);
     device_.channel().serial().setPortName(portForThisRun_.isEmpty() ? settings.values().port : portForThisRun_);
     context_.cloud().loadFromSettings();
+    const ConfigInicial &values = settings.values();
+    update::UpdateServer server = update::serverAddress(values.updateServer).value_or(update::builtInServer());
+    if (!values.updateKey.isEmpty())
+        server.key = values.updateKey.toLatin1();
+    update_.setServer(server);
 }
 
 void Shell::chooseStartupLanguage()

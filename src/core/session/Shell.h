@@ -11,6 +11,7 @@
 #include "core/session/Programming.h"
 #include "core/session/Registration.h"
 #include "core/session/StatusScreens.h"
+#include "core/update/UpdateSession.h"
 
 #include <QObject>
 
@@ -47,6 +48,7 @@ public:
     AboutBox &aboutBox() { return aboutBox_; }
     CloudSnapshot &snapshot() { return snapshot_; }
     ContactLists &contactLists() { return contactLists_; }
+    update::UpdateSession &update() { return update_; }
     const CommandAvailability &commands() const { return commands_; }
 
     // A port to use instead of the stored one, without storing it (a simulated device, a test rig).
@@ -86,6 +88,8 @@ signals:
 private:
     void connectModules();
     void connectCloud();
+    void connectUpdate();
+    update::DeviceForUpdate deviceForUpdate();
     bool signInAtStart(const Registration::WindowRunner &signInWindow);
     void showCloudState();
     void showTitleOffline();
@@ -101,6 +105,7 @@ private:
     AboutBox aboutBox_;
     CloudSnapshot snapshot_;
     ContactLists contactLists_;
+    update::UpdateSession update_;
     CommandAvailability commands_;
     QString portForThisRun_;
     bool activated_ = false;

@@ -88,6 +88,7 @@ void DoorsScreen::IPBotoClick(int door)
         return;
     if (!permitted()) {
         cloud_.ActualitzaEventsRTDB(link_.identConnectar, tr("Usuario no habilitado"), kEventCode);
+        emit refused(tr("Usuario no habilitado"));
         prompter_.ElMeuMessageDlg(dialog::warning(tr("Usuario no habilitado")));
         return;
     }
@@ -95,7 +96,9 @@ void DoorsScreen::IPBotoClick(int door)
     if (link_.isLocal()) {
         const QString state = this->door(door).state;
         const bool open = state == tr("Cerrado") || state == tr("Cerrando");
-        channel_.escriu_port(CommandChannel::localFrame((open ? QStringLiteral("Obrir") : QStringLiteral("Tancar")) + number));
+        const QString order = (open ? QStringLiteral("Obrir") : QStringLiteral("Tancar")) + number;
+        channel_.escriu_port(CommandChannel::localFrame(order));
+        emit orderSent(QStringLiteral("qz+") + order);
         if (online_())
             cloud_.ActualitzaEventsRTDB(link_.identConnectar,
                                         (open ? tr("Orden de abrir") : tr("Orden de cerrar")) + QStringLiteral("  ")
@@ -105,9 +108,9 @@ void DoorsScreen::IPBotoClick(int door)
         const QString state = cloud_.AgafaEstatPortes(door);
         checkCloudRead();
         const bool open = state != QLatin1String("OPEN") && state != QLatin1String("OPENING");
-        emit remoteDoorCommand(QStringLiteral("ssts/") + link_.identConnectar + QLatin1Char('/') + cloud_.userKey(),
-                               (open ? QStringLiteral("{#Obrir") : QStringLiteral("{#Tancar")) + number
-                                   + QLatin1Char('}'));
+        const QString order = (open ? QStringLiteral("{#Obrir") : QStringLiteral("{#Tancar")) + number + QLatin1Char('}');
+        emit remoteDoorCommand(QStringLiteral("ssts/") + link_.identConnectar + QLatin1Char('/') + cloud_.userKey(), order);
+        emit orderSent(order);
     }
 }
 

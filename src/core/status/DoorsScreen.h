@@ -69,6 +69,10 @@ signals:
     void doorChanged(int door);
     // A door order for the remote device, on the signed-in user's own status topic.
     void remoteDoorCommand(const QString &topic, const QString &payload);
+    // A door order went out: the command on the port, or the remote order's payload.
+    void orderSent(const QString &order);
+    // The signed-in user may not open the doors.
+    void refused(const QString &text);
 
 private:
     bool permitted();

@@ -197,13 +197,7 @@ Templates::Templates(ConfigurationModel &model, LinkState &link, const TransferA
 
 bool Templates::allowed()
 {
-    if (link_.tempsActu > 0 || activity_.running())
-        return false;
-    if (link_.bidiCentral) {
-        prompter_.ElMeuMessageDlg(dialog::warning(tr("Central en telecontrol\rNo se puede acceder a la programación")));
-        return false;
-    }
-    return lock_.allowsProgramming();
+    return !activity_.running() && lock_.allowsProgramming();
 }
 
 // --- Saving ----------------------------------------------------------------------------------------
