@@ -99,6 +99,28 @@ private slots:
         QCOMPARE(shell.context().views().panelmostrat(), View::Estat);
     }
 
+    // Opening the status screen ends the snapshot: the texts, labels and heading are live blue.
+    void openingTheStatusScreenEndsTheSnapshot()
+    {
+        Shell &shell = *harness_->shell;
+        StatusScreen &screen = shell.screens().statusScreen();
+        QSignalSpy changed(&screen, &StatusScreen::cloudSnapshotChanged);
+        shell.snapshot().AgafaEstatEquipments(kIdentifier);
+        QVERIFY(screen.LEstatQuelta() == colour::grey);
+        QVERIFY(screen.ioLabelColour() == colour::grey);
+
+        shell.device().supervisor().BBLlegirEstatClick();
+        QVERIFY(!screen.cloudSnapshot());
+        QVERIFY(screen.LEstatQuelta() == colour::lightBlue);
+        QVERIFY(screen.ioLabelColour() == colour::blue);
+        for (const TextBoxId id : {TextBoxId::Empresa, TextBoxId::Empresa2, TextBoxId::Gsm}) {
+            QVERIFY(screen.textBox(id).font == colour::blue);
+            QVERIFY(!screen.textBox(id).lines.isEmpty()); // the record's texts stay
+        }
+        QCOMPARE(changed.count(), 2);
+        QCOMPARE(changed.last().first().toBool(), false);
+    }
+
     // A device without a record leaves the screens as they were.
     void noRecordNoChange()
     {

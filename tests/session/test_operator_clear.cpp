@@ -92,7 +92,14 @@ private slots:
         f.log.append(u"* start"_s);
         lists.BBEsborraOperadoresClick();
         QVERIFY(shell.context().activity().running());
-        QCOMPARE(shell.context().statusBar().panel(1), u"Borrando el listado de operadoras"_s);
+        const StatusBar &bar = shell.context().statusBar();
+        QCOMPARE(bar.panel(1), u"Borrando el listado de operadoras"_s);
+        QVERIFY(bar.progressVisible());
+        QCOMPARE(bar.progress(), 0);
+        QVERIFY(!shell.device().supervisor().TimerCircuit.isActive());
+        const QTimer &timer = shell.programming().writeEngine().TimerGravar;
+        QVERIFY(timer.isActive());
+        QCOMPARE(timer.interval(), 100);
         QTRY_VERIFY_WITH_TIMEOUT(f.indexOf(u"* end"_s) > 0, 10000);
 
         QCOMPARE(f.sentDuringRun(), (QStringList{u"8501=;;;;"_s, u"8502=;;;;"_s, u"8503=;;;;"_s, u"8504=;;;;"_s, u"vEr"_s}));

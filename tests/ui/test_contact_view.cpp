@@ -1,5 +1,6 @@
 // The contact lists on the programming pages: the "Accesos" buttons follow the core's lists, a
-// click on a check cell reaches the core, and the operator list has its buttons.
+// click on a check cell reaches the core, the door-button combo edits a phone's button, and the
+// operator list has its buttons and shows its changes red.
 
 #include "PagesFixture.h"
 
@@ -7,8 +8,10 @@
 #include "ui/pages/ContactListsView.h"
 #include "ui/pages/GridView.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QtTest>
 
 using namespace quelta;
@@ -26,10 +29,22 @@ struct ContactPages : Pages
         return button && !button->isHidden();
     }
 
+    // A click on the cell, and what it starts once the click is handled.
     void clickCell(ui::GridView &grid, int row, int column)
     {
         const QRect cell = grid.visualRect(grid.model()->index(row - 1, column));
         QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
+        QCoreApplication::processEvents();
+    }
+
+    // The phone grid on the active window, as the installer has it.
+    ui::GridView &phonesOnScreen()
+    {
+        bringForward(ProgPage::Portes);
+        view->activateWindow();
+        if (!QTest::qWaitForWindowActive(view.get()))
+            qWarning("the pages did not become the active window");
+        return *find<ui::GridView>(QStringLiteral("SGTelefons"));
     }
 
     void fillLists()
@@ -104,21 +119,102 @@ private slots:
         QVERIFY(!p.shown(remove.toLatin1()));
     }
 
-    // A click on a phone's button cell opens CBSGTelefons there; choosing writes the cell.
+    // Selecting a phone's button cell opens CBSGTelefons over it, two pixels in and as wide as the
+    // cell, on "1" with its list open; the item chosen becomes the row's button.
     void buttonComboWritesTheCell()
     {
         ContactPages p;
         p.fillLists();
-        p.bringForward(ProgPage::Portes);
-        auto &view = *p.find<ui::GridView>(QStringLiteral("SGTelefons"));
-        p.clickCell(view, 2, ContactTable::kButtonColumn);
+        ui::GridView &view = p.phonesOnScreen();
         auto *combo = p.find<QComboBox>(QStringLiteral("CBSGTelefons"));
+        QVERIFY(combo && !combo->isVisible());
+
+        p.clickCell(view, 2, ContactTable::kButtonColumn);
         QVERIFY(combo->isVisible());
+        const QRect cell = view.visualRect(view.model()->index(1, ContactTable::kButtonColumn));
+        QCOMPARE(combo->geometry().topLeft(), cell.topLeft() + QPoint(2, 2));
+        QCOMPARE(combo->width(), cell.width());
+        QCOMPARE(combo->currentText(), QStringLiteral("1"));
         QCOMPARE(combo->count(), 5);
+        QVERIFY(combo->view()->isVisible());
+
         combo->hidePopup();
         emit combo->activated(3);
         QCOMPARE(p.shell.contactLists().phones().text(2, ContactTable::kButtonColumn), QStringLiteral("3"));
         QVERIFY(!combo->isVisible());
+    }
+
+    // The combo goes as the installer moves on, and the cell keeps its button.
+    void buttonComboHidesWhenLeft_data()
+    {
+        QTest::addColumn<int>("leave");
+        QTest::newRow("another column selected") << 0;
+        QTest::newRow("grid scrolled") << 1;
+        QTest::newRow("another control focused") << 2;
+    }
+
+    void buttonComboHidesWhenLeft()
+    {
+        QFETCH(int, leave);
+        ContactPages p;
+        p.fillLists();
+        ui::GridView &view = p.phonesOnScreen();
+        auto *combo = p.find<QComboBox>(QStringLiteral("CBSGTelefons"));
+        p.clickCell(view, 2, ContactTable::kButtonColumn);
+        combo->hidePopup();
+        QVERIFY(combo->isVisible());
+
+        switch (leave) {
+        case 0: p.clickCell(view, 2, 2); break;
+        case 1: view.verticalScrollBar()->setValue(3); break;
+        default:
+            p.find<ui::GridView>(QStringLiteral("SGUsuaris"))->setFocus(Qt::MouseFocusReason);
+            QCoreApplication::processEvents();
+        }
+        QVERIFY(!combo->isVisible());
+        QCOMPARE(p.shell.contactLists().phones().text(2, ContactTable::kButtonColumn), QStringLiteral("2"));
+    }
+
+    // An operator that differs from the device is red while no transfer runs and either a device
+    // answers or a loaded template is shown in the result strip; it counts once, however often
+    // it is painted.
+    void operatorChangesAreRedWithADeviceOrATemplate_data()
+    {
+        QTest::addColumn<bool>("answering");
+        QTest::addColumn<bool>("busy");
+        QTest::addColumn<QString>("strip");
+        QTest::addColumn<bool>("red");
+        const QString loaded = QStringLiteral("Plantilla  oficina.txt");
+        QTest::newRow("device, idle") << true << false << QString() << true;
+        QTest::newRow("device, transfer running") << true << true << QString() << false;
+        QTest::newRow("no device") << false << false << QString() << false;
+        QTest::newRow("template shown, no device") << false << false << loaded << true;
+        QTest::newRow("template shown, transfer running") << false << true << loaded << false;
+    }
+
+    void operatorChangesAreRedWithADeviceOrATemplate()
+    {
+        QFETCH(bool, answering);
+        QFETCH(bool, busy);
+        QFETCH(QString, strip);
+        QFETCH(bool, red);
+        ContactPages p;
+        p.bringForward(ProgPage::ConfigHard);
+        p.setDevice(answering);
+        p.shell.context().activity().setRunning(busy);
+        p.shell.context().views().setResultText(strip);
+        ConfigurationModel &model = p.shell.programming().model();
+        model.grid(u"SGOperadores")->setText(2, 1, QStringLiteral("internet"));
+
+        auto *grid = p.find<ui::GridView>(QStringLiteral("SGOperadores"));
+        const QImage image = grid->viewport()->grab().toImage();
+        const QRect changed = grid->visualRect(grid->model()->index(1, 1));
+        const QRect unchanged = grid->visualRect(grid->model()->index(0, 1));
+        // The text starts at the top left: the background shows at the other corner.
+        QCOMPARE(image.pixelColor(changed.bottomRight() - QPoint(3, 3)) == test::kRed, red);
+        QVERIFY(image.pixelColor(unchanged.bottomRight() - QPoint(3, 3)) != test::kRed);
+        grid->viewport()->grab();
+        QCOMPARE(model.ncampsModificats(), red ? 1 : 0);
     }
 
     void screenshot()

@@ -7,6 +7,7 @@
 #include "ui/status/GaugeView.h"
 #include "ui/status/StatusBarPanel.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,6 +29,8 @@ const QColor kGreen(0, 128, 0);
 const QColor kLime(0, 255, 0);
 const QColor kWhite(255, 255, 255);
 const QColor kPaleRed(255, 176, 176);
+const QColor kLiveBlue(125, 184, 255);
+const QColor kGrey(128, 128, 128);
 
 // The window over a shell with no device; the test hands status frames to the decoder as the
 // dispatcher does.
@@ -199,6 +202,32 @@ private slots:
 
         w.find<QToolButton>(QStringLiteral("BEsborra"))->click();
         QVERIFY(log->document()->isEmpty());
+    }
+
+    // A cloud snapshot greys the heading, lays the log on the window colour and takes away its
+    // follow and clear buttons; opening the status screen brings the heading and buttons back.
+    void cloudSnapshotGreysTheLogUntilTheScreenIsOpened()
+    {
+        Window w;
+        w.showStatusScreen();
+        auto *heading = w.find<QLabel>(QStringLiteral("LEstatQuelta"));
+        auto *log = w.find<QTextEdit>(QStringLiteral("REQuelta"));
+        const QList<QToolButton *> buttons{w.find<QToolButton>(QStringLiteral("BPara")),
+                                           w.find<QToolButton>(QStringLiteral("BEsborra"))};
+        emit w.shell.screens().connectionEstablished();
+        QCOMPARE(foreground(heading), kLiveBlue);
+        QCOMPARE(log->palette().color(QPalette::Base), kLiveBlue);
+
+        w.shell.screens().statusScreen().showCloudSnapshot();
+        QCOMPARE(foreground(heading), kGrey);
+        QCOMPARE(log->palette().color(QPalette::Base), QApplication::palette(log).color(QPalette::Base));
+        for (const QToolButton *button : buttons)
+            QVERIFY2(button->isHidden(), qPrintable(button->objectName()));
+
+        w.shell.device().supervisor().BBLlegirEstatClick();
+        QCOMPARE(foreground(heading), kLiveBlue);
+        for (const QToolButton *button : buttons)
+            QVERIFY2(!button->isHidden(), qPrintable(button->objectName()));
     }
 
     // The eleventh click on "ESTADO GENERAL" reveals the all-codes button, and with it 8261 shows.

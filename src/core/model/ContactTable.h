@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/model/OptionCombos.h"
+
 #include <QAbstractTableModel>
 #include <QList>
 #include <QStringList>
@@ -24,6 +26,8 @@ public:
     static constexpr int kEnabledColumn = 3;
     static constexpr int kButtonColumn = 4;
     static constexpr int kUserIdColumn = 5;
+    // CBSGTelefons: a phone's door button, "0" to "4", chosen over its cell.
+    static constexpr OptionCombo kButtonCombo{"CBSGTelefons", "SGTelefons", kButtonColumn, kButtonColumn, ComboItems::Levels};
 
     explicit ContactTable(Kind kind, QObject *parent = nullptr);
 

@@ -24,6 +24,8 @@ CloudSnapshot::CloudSnapshot(ProgramContext &context, DeviceSession &device, Sta
                              PanelScreens &panels, QObject *parent)
     : QObject(parent), context_(context), device_(device), screens_(screens), panels_(panels)
 {
+    // A snapshot lasts until the status screen is opened again, as it is when a device answers.
+    connect(&device.supervisor(), &LinkSupervisor::statusScreenShown, &screens.statusScreen(), &StatusScreen::showLive);
 }
 
 void CloudSnapshot::AgafaEstatEquipments(const QString &identifier)

@@ -39,6 +39,8 @@ ContactLists::ContactLists(ProgramContext &context, LinkState &link, Programming
     , programming_(programming)
     , doors_(doors)
 {
+    connect(&context_.views(), &ViewState::resultTextChanged, this, &ContactLists::operatorMarkingChanged);
+    connect(&programming_, &Programming::markingChanged, this, &ContactLists::operatorMarkingChanged);
 }
 
 QString ContactLists::operatorsImportTitle() { return tr("Importar el listado de operadoras"); }
@@ -395,6 +397,16 @@ void ContactLists::BBEliminarUsuarisClick()
 }
 
 // --- painting and sorting ------------------------------------------------------------------------
+
+bool ContactLists::operatorCellShown(int row, int column)
+{
+    GridModel *grid = operators();
+    const bool marking = !context_.activity().running() && (link_.circuit || !context_.views().resultText().isEmpty());
+    if (!grid || !marking || !grid->isModified(row, column))
+        return false;
+    programming_.model().countShownModified(*grid, row, column);
+    return true;
+}
 
 bool ContactLists::cellShown(ContactTable &table, int row, int column)
 {

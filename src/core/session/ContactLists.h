@@ -73,6 +73,10 @@ public:
     bool ActualitzaUsuaris(const QString &uid, const QString &enabled, const QString &email, const QString &buttons);
     void EsborraUsuaris(const QString &uid);
 
+    // A data cell of the operator grid is painted: true when it shows red as differing from the
+    // device (and counts once as modified). Red shows while no transfer runs and either a device
+    // answers or the result strip shows a loaded template.
+    bool operatorCellShown(int row, int column);
     // A data cell of a contact list is painted: true when it shows as a pending change (which also
     // shows "Guardar" and counts once as modified). Check cells show their change whatever the link.
     bool cellShown(ContactTable &table, int row, int column);
@@ -86,6 +90,8 @@ signals:
     // A cloud record could not be taken apart and was passed over.
     void beep();
     void arrowChanged();
+    // What operatorCellShown answers may have changed.
+    void operatorMarkingChanged();
 
 private:
     GridModel *operators() const;

@@ -398,15 +398,31 @@ void StatusScreen::setZonaHoraria(int offset)
 void StatusScreen::showCommandGlyphs()
 {
     commandGlyphsShown_ = true;
-    cloudSnapshot_ = false;
+    setCloudSnapshot(false);
     emit labelsChanged();
 }
 
 void StatusScreen::showCloudSnapshot()
 {
     commandGlyphsShown_ = false;
-    cloudSnapshot_ = true;
+    setCloudSnapshot(true);
     setIoLabelColour(colour::grey);
+}
+
+void StatusScreen::showLive()
+{
+    setCloudSnapshot(false);
+    for (const TextBoxId id : {TextBoxId::Empresa, TextBoxId::Empresa2, TextBoxId::Gsm})
+        setTextLines(id, textBox(id).lines, colour::blue);
+    setIoLabelColour(colour::blue);
+}
+
+void StatusScreen::setCloudSnapshot(bool shown)
+{
+    if (cloudSnapshot_ == shown)
+        return;
+    cloudSnapshot_ = shown;
+    emit cloudSnapshotChanged(shown);
 }
 
 void StatusScreen::setREInterCentralVisible(bool visible)
@@ -518,7 +534,7 @@ void StatusScreen::clear()
     position_.clear();
     dateTime_ = kNoDate;
     commandGlyphsShown_ = false;
-    cloudSnapshot_ = false;
+    setCloudSnapshot(false);
     interCentralVisible_ = false;
     emit labelsChanged();
     setPEstatBC600(colour::buttonFace);

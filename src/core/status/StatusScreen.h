@@ -148,10 +148,15 @@ public:
     bool commandGlyphsShown() const { return commandGlyphsShown_; }
     // A device answers: its commands are offered and the screen is live.
     void showCommandGlyphs();
-    // The screen shows the device's last record in the cloud: greyed, without its commands, until a
-    // device answers.
+    // The screen shows the device's last record in the cloud: greyed, without its commands and
+    // without the log's follow and clear buttons, until the screen is opened again or a device
+    // answers.
     bool cloudSnapshot() const { return cloudSnapshot_; }
     void showCloudSnapshot();
+    // The status screen is opened: its texts and labels are blue again, and a snapshot's grey is gone.
+    void showLive();
+    // The heading LEstatQuelta ("ESTADO GENERAL"): grey over a snapshot, light blue when live.
+    Colour LEstatQuelta() const { return cloudSnapshot_ ? colour::grey : colour::lightBlue; }
     bool REInterCentralVisible() const { return interCentralVisible_; }
     void setREInterCentralVisible(bool visible);
     // The panel interface's own report: REInterCentral shows "ERROR INTERFACE" or "INTERFACE OK".
@@ -185,11 +190,13 @@ signals:
     void PEstatBC600Changed();
     void panelScreensAllowedChanged(bool allowed);
     void statusBarRedrawRequested();
+    void cloudSnapshotChanged(bool shown);
 
 private:
     static size_t index(int n) { return static_cast<size_t>(n - 1); }
     void paintLinkBox(LinkBoxId id, const QString &line, const Colour *background);
     void setCovers(bool activities, const IoCover &inputs, const IoCover &outputs);
+    void setCloudSnapshot(bool shown);
 
     LinkState &link_;
     StatusBar &statusBar_;

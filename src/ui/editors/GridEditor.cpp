@@ -1,6 +1,7 @@
 #include "ui/editors/GridEditor.h"
 
 #include "core/model/OptionCombos.h"
+#include "ui/editors/CellCombo.h"
 #include "ui/editors/TypedKey.h"
 #include "core/model/GridModel.h"
 #include "ui/pages/GridView.h"
@@ -9,14 +10,10 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
 #include <QLineEdit>
-#include <QScrollBar>
 
 namespace quelta::ui {
 namespace {
-
-constexpr int kComboInset = 2;
 
 // What stays of the cell as a key is typed: a key typed on the grid opens the editor with the text
 // replaced; in the editor it replaces the selection.
@@ -47,33 +44,32 @@ GridEditor::GridEditor(GridView &view)
         editor->installEventFilter(this);
         editor->setContextMenuPolicy(Qt::NoContextMenu); // pasting goes through the paste rule
     });
-    if (!option_)
-        return;
-    buildCombo();
-    view_.setTypingRule([this](int column) { return !isOptionCell(*option_, column); });
-    connect(view_.selectionModel(), &QItemSelectionModel::currentChanged, this, &GridEditor::currentChanged);
-    connect(&view_, &GridView::clicked, this, &GridEditor::clicked);
-    connect(view_.verticalScrollBar(), &QScrollBar::valueChanged, this, &GridEditor::hideCombo);
-    connect(view_.horizontalScrollBar(), &QScrollBar::valueChanged, this, &GridEditor::hideCombo);
-    connect(&grid_, &GridModel::modelReset, this, &GridEditor::hideCombo);
+    if (option_)
+        buildCombo();
 }
 
+QComboBox *GridEditor::combo() const
+{
+    return combo_ ? combo_->combo() : nullptr;
+}
+
+// One-cell grids toggle their combo on a click; the others follow the selection.
 void GridEditor::buildCombo()
 {
-    combo_ = new QComboBox(view_.viewport());
-    combo_->setObjectName(QLatin1String(option_->name));
-    combo_->hide();
-    connect(combo_, &QComboBox::activated, this, &GridEditor::comboChosen);
-    connect(qApp, &QApplication::focusChanged, this, &GridEditor::focusChanged);
+    combo_ = new CellCombo(view_, *option_);
+    view_.setTypingRule([this](int column) { return !isOptionCell(*option_, column); });
+    connect(combo_, &CellCombo::chosen, this,
+            [this](const QModelIndex &cell, const QString &value) { view_.model()->setData(cell, value); });
+    if (option_->toggledByClick)
+        connect(&view_, &GridView::clicked, this, &GridEditor::toggleFirstCellLater);
+    else
+        combo_->followSelection();
 }
 
-// The installer left the combo for another control. The grid itself and the combo's list are not
-// another control: the grid's selection decides there.
-void GridEditor::focusChanged(QWidget *, QWidget *now)
+// After the mouse press is handled, so the view does not take the focus back from the combo.
+void GridEditor::toggleFirstCellLater()
 {
-    const bool elsewhere = now && now != combo_ && now != &view_ && now->window() != combo_->view()->window();
-    if (combo_->isVisible() && elsewhere)
-        hideCombo();
+    QMetaObject::invokeMethod(this, [this] { combo_->toggle(grid_.index(0, 0)); }, Qt::QueuedConnection);
 }
 
 bool GridEditor::eventFilter(QObject *watched, QEvent *event)
@@ -102,9 +98,9 @@ bool GridEditor::keyPressed(const QKeyEvent &event, QWidget *editor)
     case KeyOutcome::Refuse: return true;
     case KeyOutcome::Escape:
         if (combo_ && escapeTogglesCombo(name))
-            toggleCombo(index);
+            combo_->toggle(index);
         else if (combo_)
-            hideCombo();
+            combo_->hide();
         return key != QChar(kKeyEscape); // a real Escape still closes an open text editor
     case KeyOutcome::Copy: QApplication::clipboard()->setText(text); return true;
     case KeyOutcome::Paste:
@@ -131,78 +127,6 @@ bool GridEditor::mousePressed(const QMouseEvent &event)
     if (event.button() == Qt::LeftButton && index.isValid() && grid_.isFlagColumn(index.column()))
         grid_.toggleCheck(index.row() + 1, index.column());
     return false;
-}
-
-// One-cell grids toggle their combo on a click instead. The combo opens once the mouse press that
-// selected the cell is handled, so the view does not take the focus back from it.
-void GridEditor::currentChanged(const QModelIndex &current)
-{
-    if (option_->toggledByClick)
-        return;
-    if (!current.isValid() || !isOptionCell(*option_, current.column())) {
-        hideCombo();
-        return;
-    }
-    const QPersistentModelIndex cell(current);
-    QMetaObject::invokeMethod(this, [this, cell] {
-        if (cell == view_.currentIndex())
-            showCombo(cell);
-    }, Qt::QueuedConnection);
-}
-
-// A click on the option cell already selected opens its combo again.
-void GridEditor::clicked(const QModelIndex &index)
-{
-    const QPersistentModelIndex cell(option_->toggledByClick ? grid_.index(0, 0) : index);
-    QMetaObject::invokeMethod(this, [this, cell] {
-        if (option_->toggledByClick)
-            toggleCombo(cell);
-        else
-            showCombo(cell);
-    }, Qt::QueuedConnection);
-}
-
-void GridEditor::toggleCombo(const QModelIndex &index)
-{
-    if (combo_->isVisible())
-        hideCombo();
-    else
-        showCombo(index);
-}
-
-// Over the cell, two pixels in, as wide as the cell, its list open.
-void GridEditor::showCombo(const QModelIndex &index)
-{
-    const bool shown = combo_->isVisible() && comboCell_ == index;
-    if (shown || !index.isValid() || !isOptionCell(*option_, index.column()))
-        return;
-    const QRect cell = view_.visualRect(index);
-    combo_->clear();
-    combo_->addItems(comboItems(*option_)); // in the language now chosen
-    combo_->setCurrentIndex(comboStartItem(*option_));
-    combo_->setGeometry(cell.left() + kComboInset, cell.top() + kComboInset, cell.width(), combo_->sizeHint().height());
-    comboCell_ = index;
-    combo_->show();
-    combo_->raise();
-    combo_->setFocus(Qt::OtherFocusReason);
-    combo_->showPopup();
-}
-
-void GridEditor::hideCombo()
-{
-    combo_->hidePopup();
-    // Hiding the focused combo would pass the focus on as a Tab does, moving the current cell.
-    if (combo_->hasFocus())
-        view_.setFocus(Qt::OtherFocusReason);
-    combo_->hide();
-    comboCell_ = QPersistentModelIndex();
-}
-
-void GridEditor::comboChosen(int item)
-{
-    if (comboCell_.isValid() && item >= 0)
-        view_.model()->setData(comboCell_, comboValue(combo_->itemText(item)));
-    hideCombo();
 }
 
 } // namespace quelta::ui

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QPersistentModelIndex>
 
 class QComboBox;
 class QKeyEvent;
@@ -14,6 +13,7 @@ struct OptionCombo;
 
 namespace quelta::ui {
 
+class CellCombo;
 class GridView;
 
 // The editing of one configuration grid: typed text under the grid's key rules, check cells turned
@@ -25,7 +25,7 @@ class GridEditor : public QObject
 public:
     explicit GridEditor(GridView &view);
 
-    QComboBox *combo() const { return combo_; }
+    QComboBox *combo() const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -35,19 +35,12 @@ private:
     bool keyPressed(const QKeyEvent &event, QWidget *editor);
     void setCellText(const QModelIndex &index, const QString &text, QWidget *editor);
     bool mousePressed(const QMouseEvent &event);
-    void currentChanged(const QModelIndex &current);
-    void clicked(const QModelIndex &index);
-    void showCombo(const QModelIndex &index);
-    void hideCombo();
-    void toggleCombo(const QModelIndex &index);
-    void comboChosen(int item);
-    void focusChanged(QWidget *old, QWidget *now);
+    void toggleFirstCellLater();
 
     GridView &view_;
     GridModel &grid_;
     const OptionCombo *option_ = nullptr;
-    QComboBox *combo_ = nullptr;
-    QPersistentModelIndex comboCell_;
+    CellCombo *combo_ = nullptr;
 };
 
 } // namespace quelta::ui

@@ -2,12 +2,12 @@
 
 #include "core/model/InputRules.h"
 #include "core/session/ContactLists.h"
+#include "ui/editors/CellCombo.h"
 #include "ui/pages/Colours.h"
 #include "ui/pages/GridFileButtons.h"
 #include "ui/pages/GridView.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QEvent>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -25,6 +25,43 @@ namespace {
 #define T(text) QT_TRANSLATE_NOOP("Pages", text)
 
 const QColor kHeaderColour{204, 227, 255};
+
+void drawFocus(QPainter &painter, const QStyleOptionViewItem &option)
+{
+    if (option.state & QStyle::State_HasFocus)
+        painter.drawRect(option.rect.adjusted(0, 0, -1, -1));
+}
+
+// The operator cells: red where the core shows a change, else the window colour; the text one
+// pixel in from the top-left corner. Editing stays with the grid's own delegate, which applies
+// its typing rules.
+class OperatorCellDelegate : public QStyledItemDelegate
+{
+public:
+    OperatorCellDelegate(ContactLists &lists, GridView &view)
+        : QStyledItemDelegate(&view), lists_(lists), own_(*view.itemDelegate())
+    {
+    }
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        const bool red = lists_.operatorCellShown(index.row() + 1, index.column());
+        painter->fillRect(option.rect, red ? colours::kModified : option.palette.base().color());
+        painter->setPen(option.palette.text().color());
+        painter->drawText(option.rect.adjusted(1, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                          index.data().toString());
+        drawFocus(*painter, option);
+    }
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        return own_.createEditor(parent, option, index);
+    }
+
+private:
+    ContactLists &lists_;
+    QAbstractItemDelegate &own_;
+};
 
 // Algorithm of the contact cells: a pending change red, check cells as check boxes, the text on
 // one line, centred in the number and button columns.
@@ -62,8 +99,7 @@ public:
         line.setWrapMode(QTextOption::NoWrap);
         painter->drawText(QRectF(text), option.fontMetrics.elidedText(table_.text(row, column), Qt::ElideRight, text.width()),
                           line);
-        if (option.state & QStyle::State_HasFocus)
-            painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
+        drawFocus(*painter, option);
     }
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
@@ -88,22 +124,14 @@ ContactListsView::ContactListsView(ContactLists &lists, QWidget &pages)
 {
     phonesView_ = pages.findChild<GridView *>(QStringLiteral("SGTelefons"));
     usersView_ = pages.findChild<GridView *>(QStringLiteral("SGUsuaris"));
-    if (phonesView_)
+    if (phonesView_) {
         setUpGrid(*phonesView_, lists.phones());
+        addButtonCombo();
+    }
     if (usersView_)
         setUpGrid(*usersView_, lists.users());
-    if (phonesView_) {
-        CBSGTelefons_ = new QComboBox(phonesView_->viewport());
-        CBSGTelefons_->setObjectName(QStringLiteral("CBSGTelefons"));
-        CBSGTelefons_->addItems({"0", "1", "2", "3", "4"});
-        CBSGTelefons_->hide();
-        connect(CBSGTelefons_, &QComboBox::activated, this, [this](int item) {
-            lists_.chooseButton(comboRow_, CBSGTelefons_->itemText(item));
-            hideButtonCombo();
-        });
-        connect(phonesView_->verticalScrollBar(), &QScrollBar::valueChanged, this, &ContactListsView::hideButtonCombo);
-        connect(&lists.phones(), &QAbstractItemModel::modelReset, this, &ContactListsView::hideButtonCombo);
-    }
+    if (auto *operators = pages.findChild<GridView *>(QStringLiteral("SGOperadores")))
+        setUpOperators(*operators);
     addButtons();
     connect(&lists, &ContactLists::arrowChanged, this, &ContactListsView::showArrow);
     connect(&lists, &ContactLists::beep, this, [] { QApplication::beep(); });
@@ -135,12 +163,23 @@ void ContactListsView::setUpGrid(GridView &view, ContactTable &table)
     view.viewport()->installEventFilter(this);
     connect(view.horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this, &table](int column) { lists_.headerReleased(table, column); });
-    connect(view.selectionModel(), &QItemSelectionModel::currentChanged, this, [this, &view](const QModelIndex &current) {
-        if (&view == phonesView_ && current.column() != ContactTable::kButtonColumn)
-            hideButtonCombo();
-    });
     connect(&table, &ContactTable::saveShownChanged, this, &ContactListsView::showButtons);
     connect(&table, &ContactTable::deleteShownChanged, this, &ContactListsView::showButtons);
+}
+
+void ContactListsView::setUpOperators(GridView &view)
+{
+    view.setItemDelegate(new OperatorCellDelegate(lists_, view));
+    connect(&lists_, &ContactLists::operatorMarkingChanged, view.viewport(), qOverload<>(&QWidget::update));
+}
+
+// CBSGTelefons over a phone's button cell: the choice is the row's door button.
+void ContactListsView::addButtonCombo()
+{
+    CBSGTelefons_ = new CellCombo(*phonesView_, ContactTable::kButtonCombo);
+    CBSGTelefons_->followSelection();
+    connect(CBSGTelefons_, &CellCombo::chosen, this,
+            [this](const QModelIndex &cell, const QString &value) { lists_.chooseButton(cell.row() + 1, value); });
 }
 
 void ContactListsView::busy(const std::function<void()> &work)
@@ -218,22 +257,6 @@ void ContactListsView::showArrow()
     }
 }
 
-void ContactListsView::openButtonCombo(const QModelIndex &index)
-{
-    comboRow_ = index.row() + 1;
-    CBSGTelefons_->setGeometry(phonesView_->visualRect(index));
-    CBSGTelefons_->setCurrentIndex(1);
-    CBSGTelefons_->show();
-    CBSGTelefons_->setFocus();
-    CBSGTelefons_->showPopup();
-}
-
-void ContactListsView::hideButtonCombo()
-{
-    if (CBSGTelefons_)
-        CBSGTelefons_->hide();
-}
-
 bool ContactListsView::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == &pages_ && event->type() == QEvent::LanguageChange)
@@ -251,11 +274,6 @@ bool ContactListsView::eventFilter(QObject *watched, QEvent *event)
         if (table.isCheckColumn(index.column())) {
             view->setCurrentIndex(index);
             table.click(index.row() + 1, index.column());
-            return true;
-        }
-        if (view == phonesView_ && index.column() == ContactTable::kButtonColumn) {
-            view->setCurrentIndex(index);
-            openButtonCombo(index);
             return true;
         }
     }

@@ -6,7 +6,6 @@
 
 #include <functional>
 
-class QComboBox;
 class QPushButton;
 
 namespace quelta {
@@ -16,12 +15,13 @@ class ContactTable;
 
 namespace quelta::ui {
 
+class CellCombo;
 class GridView;
 
 // The contact lists on the programming pages: the phone and user grids of "Accesos" shown over the
 // core's lists, with their buttons, check cells, the door-button combo CBSGTelefons and the sort
-// arrow; the operator list's "Borrar", "Importar" and "Exportar" on "Config. hard". It paints the
-// core's state and hands the clicks on.
+// arrow; the operator grid's painting and its "Borrar", "Importar" and "Exportar" on "Config.
+// hard". It paints the core's state and hands the clicks on.
 class ContactListsView : public QObject
 {
     Q_OBJECT
@@ -35,11 +35,11 @@ protected:
 
 private:
     void setUpGrid(GridView &view, ContactTable &table);
+    void setUpOperators(GridView &view);
+    void addButtonCombo();
     void addButtons();
     void showButtons();
     void showArrow();
-    void openButtonCombo(const QModelIndex &index);
-    void hideButtonCombo();
     GridView *viewOf(const ContactTable &table) const;
     // The core's work under the busy cursor.
     void busy(const std::function<void()> &work);
@@ -49,8 +49,8 @@ private:
     Captions captions_;
     GridView *phonesView_ = nullptr;
     GridView *usersView_ = nullptr;
-    QComboBox *CBSGTelefons_ = nullptr;
-    int comboRow_ = 0;
+    CellCombo *CBSGTelefons_ = nullptr;
 };
+
 
 } // namespace quelta::ui

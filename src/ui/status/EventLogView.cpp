@@ -44,7 +44,6 @@ EventLogView::EventLogView(DeviceEventLog &log, StatusScreen &screen, QWidget *p
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.4);
     LEstatQuelta_->setFont(headingFont);
     LEstatQuelta_->setAlignment(Qt::AlignCenter);
-    paintPanel(*LEstatQuelta_, palette().color(QPalette::Dark), QColor(125, 184, 255));
 
     MDataHora_ = new QPlainTextEdit(this);
     MDataHora_->setObjectName(QStringLiteral("MDataHora"));
@@ -84,11 +83,13 @@ EventLogView::EventLogView(DeviceEventLog &log, StatusScreen &screen, QWidget *p
     connect(&log_, &DeviceEventLog::appearanceChanged, this, &EventLogView::showAppearance);
     connect(&screen_, &StatusScreen::labelsChanged, this,
             [this] { MDataHora_->setPlainText(screen_.MDataHora()); });
+    connect(&screen_, &StatusScreen::cloudSnapshotChanged, this, &EventLogView::showSnapshot);
 
     retranslate();
     MDataHora_->setPlainText(screen_.MDataHora());
     showAppearance();
     showButtons();
+    showSnapshot(screen_.cloudSnapshot());
     showAll();
 }
 
@@ -153,6 +154,17 @@ void EventLogView::showButtons()
     BPara_->setIcon(imageListPicture(log_.BParaPicture(), kButtonIcon.width()));
     BTot_->setIcon(imageListPicture(log_.BTotPicture(), kButtonIcon.width()));
     BTot_->setVisible(log_.BTotVisible());
+}
+
+// A snapshot's log is a record, not a feed: it cannot be followed or cleared, and it lies on the
+// window colour until a link colours it again.
+void EventLogView::showSnapshot(bool snapshot)
+{
+    paintPanel(*LEstatQuelta_, palette().color(QPalette::Dark), toQColor(screen_.LEstatQuelta(), *LEstatQuelta_));
+    BPara_->setVisible(!snapshot);
+    BEsborra_->setVisible(!snapshot);
+    if (snapshot)
+        setLogBackground(toQColor(colour::window, *REQuelta_));
 }
 
 // While paused the view stays where the installer left it; the core asks only while following.

@@ -35,6 +35,7 @@ private:
     void showAll();
     void showAppearance();
     void showButtons();
+    void showSnapshot(bool snapshot);
     void scrollToBottom();
 
     DeviceEventLog &log_;
