@@ -90,12 +90,14 @@ private slots:
 
         f.harness.prompter.answers = {DialogResult::Yes};
         f.log.append(u"* start"_s);
+        StatusBar &bar = shell.context().statusBar();
+        bar.setLEstat(u"40%"_s); // what an earlier write left
         lists.BBEsborraOperadoresClick();
         QVERIFY(shell.context().activity().running());
-        const StatusBar &bar = shell.context().statusBar();
         QCOMPARE(bar.panel(1), u"Borrando el listado de operadoras"_s);
         QVERIFY(bar.progressVisible());
         QCOMPARE(bar.progress(), 0);
+        QCOMPARE(bar.LEstat(), QString());
         QVERIFY(!shell.device().supervisor().TimerCircuit.isActive());
         const QTimer &timer = shell.programming().writeEngine().TimerGravar;
         QVERIFY(timer.isActive());

@@ -146,10 +146,17 @@ private slots:
         };
 
         f.log.append(u"* start"_s);
+        StatusBar &bar = shell.context().statusBar();
+        bar.setLEstat(u"7%"_s); // what an earlier write left
+        QStringList percents;
+        connect(&bar, &StatusBar::LEstatChanged, &bar, [&percents](const QString &text) { percents << text; });
         shell.programming().writeEngine().BBGravarClick();
         QVERIFY(shell.context().activity().running());
-        QCOMPARE(shell.context().statusBar().panel(1), u"Programando"_s);
+        QCOMPARE(bar.panel(1), u"Programando"_s);
         QTRY_VERIFY_WITH_TIMEOUT(f.indexOf(u"* end"_s) > 0, 10000);
+        // The label follows the items written, from empty to the whole.
+        QCOMPARE(percents.value(0), QString());
+        QCOMPARE(percents.last(), u"100%"_s);
 
         QCOMPARE(f.sentDuringRun(), expected);
         verifyHandedBack(f, shell, 2000);

@@ -28,6 +28,14 @@ void StatusBar::setProgress(int percent)
     emit progressChanged(true, percent);
 }
 
+void StatusBar::setLEstat(const QString &text)
+{
+    if (LEstat_ == text)
+        return;
+    LEstat_ = text;
+    emit LEstatChanged(text);
+}
+
 void StatusBar::hideProgress()
 {
     progressVisible_ = false;

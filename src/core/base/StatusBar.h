@@ -25,15 +25,20 @@ public:
     int progress() const { return progress_; }
     void setProgress(int percent);
     void hideProgress();
+    // The label LEstat over the progress bar: emptied when a write starts, "n%" as it goes on.
+    QString LEstat() const { return LEstat_; }
+    void setLEstat(const QString &text);
 
 signals:
     void panelChanged(int index, const QString &text);
     void progressChanged(bool visible, int percent);
+    void LEstatChanged(const QString &text);
 
 private:
     std::array<QString, 3> panels_{kSinConexio, QString(), QString()};
     bool progressVisible_ = false;
     int progress_ = 0;
+    QString LEstat_;
 };
 
 } // namespace quelta

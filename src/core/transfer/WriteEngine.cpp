@@ -107,6 +107,7 @@ void WriteEngine::showWriting(const QString &activity)
     activity_.setRunning(true);
     statusBar_.setPanel(1, activity);
     statusBar_.setProgress(0);
+    statusBar_.setLEstat(QString());
     TimerGravar.start(kStartMs);
 }
 
@@ -482,7 +483,9 @@ void WriteEngine::finishItem()
     link_.espero.clear();
     ++ncampsGravats_;
     const int total = model_.ncampsModificats();
-    statusBar_.setProgress(total < 1 ? 0 : std::min(100, ncampsGravats_ * 100 / total));
+    const int percent = total < 1 ? 0 : std::min(100, ncampsGravats_ * 100 / total);
+    statusBar_.setProgress(percent);
+    statusBar_.setLEstat(QString::number(percent) + QLatin1Char('%'));
 }
 
 // --- The end -------------------------------------------------------------------------------------
