@@ -7,9 +7,11 @@
 #   ./run.sh --port NAME     the tool on a real device's serial port (COM3, /dev/ttyUSB0...)
 # A local MQTT broker serves a second simulated device of the same kind, so that the window can
 # switch to "Comunicación > Remota" and back, and a local stand-in for the cloud (quelta-cloudsim)
-# lists it in the demo company's directory ("Buscar"). Without a display it runs quelta-cli
+# lists it in the demo company's directory ("Buscar"); a local firmware-update server
+# (quelta-updsim) offers two versions ("Actual."). Without a display it runs quelta-cli
 # instead: the device's identity, a status frame and its configuration, then the same device
-# reached remotely, the demo company's directory, an event history and a device's last state.
+# reached remotely, the demo company's directory, an event history, a device's last state and the
+# firmware versions on offer.
 set -euo pipefail
 QUELTA_ROOT=$(cd "$(dirname "$0")" && pwd)
 BUILD="$QUELTA_ROOT/build"
@@ -66,6 +68,17 @@ export QUELTA_INTERNET_PROBE="$QUELTA_CLOUD_URL"
 cloud=(--cloud-db "$QUELTA_CLOUD_URL" --cloud-auth "$QUELTA_CLOUD_URL")
 echo "Cloud stand-in at $QUELTA_CLOUD_URL: sign in as instalador@quelta.test with the password quelta-demo"
 
+# The firmware-update server, with two versions for every device.
+mkdir -p "$BUILD/updsim"
+"$BUILD/tools/updsim/quelta-updsim" --port 0 \
+    --image "Quelta_v8.7.15=98304:Mejoras de cobertura GSM" \
+    --image "Quelta_v8.7.16=131072:Avisos MQTT y nuevas centrales" >"$BUILD/updsim/updsim.out" 2>"$BUILD/updsim/updsim.log" &
+pids+=($!)
+for _ in $(seq 50); do [ -s "$BUILD/updsim/updsim.out" ] && break; sleep 0.1; done
+update_server=$(head -n 1 "$BUILD/updsim/updsim.out" | sed 's/^quelta-updsim listening on //')
+[ -n "$update_server" ] || { echo "quelta-updsim did not start (see $BUILD/updsim/updsim.log)" >&2; exit 1; }
+echo "Firmware-update server at $update_server"
+
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     cat >&2 <<'MSG'
 No display (DISPLAY and WAYLAND_DISPLAY are unset): the headless programmer quelta-cli shows the
@@ -88,6 +101,8 @@ MSG
     "$cli" "${cloud[@]}" "${account[@]}" history "$remote_id" -n 5
     echo "\$ quelta-cli ${cloud[*]} ${account[*]} snapshot 3A0F2C1B84D95E07"
     "$cli" "${cloud[@]}" "${account[@]}" snapshot 3A0F2C1B84D95E07
+    echo "\$ quelta-cli --port $port --update-server $update_server update list"
+    "$cli" --port "$port" --update-server "$update_server" update list
     exit 0
 fi
-"$BUILD/src/app/quelta" --port "$port" --broker "127.0.0.1:$broker_port" "${cloud[@]}"
+"$BUILD/src/app/quelta" --port "$port" --broker "127.0.0.1:$broker_port" "${cloud[@]}" --update-server "$update_server"

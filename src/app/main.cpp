@@ -19,11 +19,19 @@ struct RunOptions
     QString port;
     std::optional<quelta::MqttSettings> broker;
     quelta::CloudOverrides cloud;
+    std::optional<quelta::update::UpdateServer> updateServer;
 };
+
+[[noreturn]] void refuse(const char *message)
+{
+    std::fputs(message, stderr);
+    std::exit(1);
+}
 
 // "--port NAME" and "--broker HOST[:PORT]" point this run at another serial port (a simulated
 // device's pseudo-terminal) and another MQTT broker without changing the stored choices;
-// "--cloud-db", "--cloud-auth" and "--api-key" at another cloud (a local stand-in or emulators).
+// "--cloud-db", "--cloud-auth" and "--api-key" at another cloud (a local stand-in or emulators);
+// "--update-server" and "--update-key" at another firmware-update server.
 RunOptions optionsForThisRun(const QApplication &app)
 {
     QCommandLineParser parser;
@@ -39,16 +47,30 @@ RunOptions optionsForThisRun(const QApplication &app)
                                       QStringLiteral("Identity service address for this run."), QStringLiteral("URL"));
     const QCommandLineOption apiKey(QStringLiteral("api-key"), QStringLiteral("Cloud web API key for this run."),
                                     QStringLiteral("KEY"));
-    parser.addOptions({port, broker, database, identity, apiKey});
+    const QCommandLineOption updateServer(QStringLiteral("update-server"),
+                                          QStringLiteral("Firmware-update server for this run."), QStringLiteral("HOST[:PORT]"));
+    const QCommandLineOption updateKey(QStringLiteral("update-key"),
+                                       QStringLiteral("The firmware-update server's key (10 characters)."), QStringLiteral("KEY"));
+    parser.addOptions({port, broker, database, identity, apiKey, updateServer, updateKey});
     parser.process(app);
     RunOptions options{parser.value(port), std::nullopt,
                        {parser.value(database), parser.value(identity), parser.value(apiKey)}};
     if (parser.isSet(broker)) {
         options.broker = quelta::brokerAddress(parser.value(broker));
-        if (!options.broker) {
-            std::fputs("quelta: --broker takes HOST or HOST:PORT\n", stderr);
-            std::exit(1);
-        }
+        if (!options.broker)
+            refuse("quelta: --broker takes HOST or HOST:PORT\n");
+    }
+    if (parser.isSet(updateServer)) {
+        options.updateServer = quelta::update::serverAddress(parser.value(updateServer));
+        if (!options.updateServer)
+            refuse("quelta: --update-server takes HOST or HOST:PORT\n");
+    }
+    if (parser.isSet(updateKey)) {
+        if (parser.value(updateKey).size() != 10)
+            refuse("quelta: --update-key takes the server's key of 10 characters\n");
+        if (!options.updateServer)
+            options.updateServer = quelta::update::builtInServer();
+        options.updateServer->key = parser.value(updateKey).toLatin1();
     }
     return options;
 }
@@ -76,6 +98,8 @@ int main(int argc, char *argv[])
     shell.setPortForThisRun(run.port);
     if (run.broker)
         shell.device().setBrokerForThisRun(*run.broker);
+    if (run.updateServer)
+        shell.setUpdateServerForThisRun(*run.updateServer);
     quelta::ui::TFPrincipalQueltaES window(shell);
     QApplication::restoreOverrideCursor();
     if (!window.created())

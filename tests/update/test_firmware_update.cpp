@@ -1,5 +1,6 @@
 // The firmware update end to end: the window's update session between quelta-updsim and
 // quelta-devsim on a pseudo-terminal, every way an update ends, and the listing's answers.
+#include "Broker.h"
 #include "ShellHarness.h"
 #include "SimulatedDevice.h"
 #include "UpdateServer.h"
@@ -112,6 +113,40 @@ private slots:
         QVERIFY(rig.traced(QStringLiteral(" El fitxer %1 té 5000 bytes").arg(kVersion)));
         // Restarted with the new firmware, the device is found again.
         QTRY_VERIFY_WITH_TIMEOUT(test::connected(*rig.shell) && rig.link().firmware == kVersion, 20000);
+    }
+
+    // Through the broker: blocks published on the device's command topic, its lines relayed
+    // back; at the end the remote session is closed, as the device restarts.
+    void anUpdateReachesARemoteDevice()
+    {
+        test::Broker broker;
+        QVERIFY(broker.start());
+        test::SimulatedDevice device;
+        QVERIFY(device.startOnBroker(broker.port(), {QStringLiteral("--unpaced"), QStringLiteral("--reboot-seconds"),
+                                                     QStringLiteral("0.5")}));
+        test::UpdateServer server;
+        QVERIFY(server.start(image(5000)));
+        test::ShellHarness harness;
+        Shell &shell = harness.create(QString(), kTimeDivisor);
+        shell.loadDictionaries();
+        shell.startLink();
+        MqttSettings settings;
+        settings.host = QStringLiteral("127.0.0.1");
+        settings.port = broker.port();
+        shell.device().setBrokerForThisRun(settings);
+        shell.update().setServer({server.host(), server.port(), QByteArrayLiteral("Qu3lt@Upd8")});
+        shell.device().BBConnectarRemotClick(device.identifier());
+        QTRY_VERIFY_WITH_TIMEOUT(test::connected(shell), 15000);
+
+        QSignalSpy listed(&shell.update(), &UpdateSession::listingFinished);
+        shell.update().BBuscarVersionsClick();
+        QVERIFY(listed.wait(15000));
+        QSignalSpy ended(&shell.update(), &UpdateSession::updateFinished);
+        shell.update().SGVersionsDblClick(0);
+        QVERIFY(ended.wait(60000));
+        const Outcome outcome = ended.first().first().value<Outcome>();
+        QVERIFY2(outcome.success, qPrintable(outcome.caption + outcome.text));
+        QTRY_VERIFY(shell.device().link().isLocal());
     }
 
     // A bad block is asked for again: the label says so and the update goes on.

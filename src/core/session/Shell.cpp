@@ -130,7 +130,7 @@ void Shell::readSettings()
     update::UpdateServer server = update::serverAddress(values.updateServer).value_or(update::builtInServer());
     if (!values.updateKey.isEmpty())
         server.key = values.updateKey.toLatin1();
-    update_.setServer(server);
+    update_.setServer(updateServerForThisRun_.value_or(server));
 }
 
 void Shell::chooseStartupLanguage()

@@ -53,6 +53,8 @@ public:
 
     // A port to use instead of the stored one, without storing it (a simulated device, a test rig).
     void setPortForThisRun(const QString &name) { portForThisRun_ = name; }
+    // An update server to use instead of the stored one, without storing it (a local stand-in).
+    void setUpdateServerForThisRun(const update::UpdateServer &server) { updateServerForThisRun_ = server; }
 
     // Creation steps, in the order the window calls them.
     void applyFormatSettings();
@@ -108,6 +110,7 @@ private:
     update::UpdateSession update_;
     CommandAvailability commands_;
     QString portForThisRun_;
+    std::optional<update::UpdateServer> updateServerForThisRun_;
     bool activated_ = false;
 };
 
