@@ -134,30 +134,19 @@ private slots:
         QCOMPARE(h.find<QWidget>(QStringLiteral("ComLedTXAgui"))->x(), 650 + 30);
     }
 
-    void progressLabelShowsThePercentage_data()
+    // The label over the progress bar shows what the status bar holds: a write's share, or nothing
+    // when a run starts; a read's progress leaves it alone.
+    void progressLabelFollowsTheStatusBar()
     {
-        QTest::addColumn<int>("minimum");
-        QTest::addColumn<int>("maximum");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("percent scale") << 0 << 100 << 37 << QStringLiteral("37%");
-        QTest::newRow("block count") << 0 << 200 << 74 << QStringLiteral("37%");
-        QTest::newRow("offset range") << 50 << 150 << 100 << QStringLiteral("50%");
-        QTest::newRow("done") << 0 << 65 << 65 << QStringLiteral("100%");
-    }
-
-    void progressLabelShowsThePercentage()
-    {
-        QFETCH(int, minimum);
-        QFETCH(int, maximum);
-        QFETCH(int, value);
-        QFETCH(QString, shown);
         Harness h;
-        auto *progress = h.find<QProgressBar>(QStringLiteral("PBEstat"));
-        QVERIFY(progress->isHidden());
-        progress->setRange(minimum, maximum);
-        progress->setValue(value);
-        QCOMPARE(h.find<QLabel>(QStringLiteral("LEstat"))->text(), shown);
+        auto *label = h.find<QLabel>(QStringLiteral("LEstat"));
+        StatusBar &bar = h.shell.context().statusBar();
+        bar.setLEstat(QStringLiteral("37%"));
+        QCOMPARE(label->text(), QStringLiteral("37%"));
+        bar.setProgress(80);
+        QCOMPARE(label->text(), QStringLiteral("37%"));
+        bar.setLEstat(QString());
+        QCOMPARE(label->text(), QString());
     }
 
     void menusAtStart()
@@ -250,7 +239,6 @@ private slots:
         QTest::addColumn<QString>("page");
         QTest::addColumn<View>("view");
         QTest::newRow("status") << "BBLlegirEstat" << "PEstat" << View::Estat;
-        QTest::newRow("update") << "BBActualitzar" << "PActualitzacions" << View::Actualitzacions;
         QTest::newRow("programming") << "BBProg" << "PProgramacio" << View::Programacio;
     }
 

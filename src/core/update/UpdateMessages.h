@@ -29,6 +29,8 @@ struct FirmwareVersion
     QString version;
     QString description;
     QString bytes;
+
+    friend bool operator==(const FirmwareVersion &, const FirmwareVersion &) = default;
 };
 
 // "qz+nver:#0Tots#1..." as a checked text.

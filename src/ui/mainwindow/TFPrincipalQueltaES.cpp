@@ -18,6 +18,7 @@
 #include "ui/status/ServiceGestures.h"
 #include "ui/status/StatusBarPanel.h"
 #include "ui/status/StatusView.h"
+#include "ui/update/UpdateView.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -161,7 +162,10 @@ QWidget *TFPrincipalQueltaES::buildButtonBar()
 
     updateGesture_ = new ClickGesture(this);
     connect(updateGesture_, &ClickGesture::completed, this, &TFPrincipalQueltaES::firmwareUpdateViewRequested);
+    connect(updateGesture_, &ClickGesture::completed, &shell_.update(), &update::UpdateSession::openFromServiceClicks);
     PBotons_->installEventFilter(this);
+    // A right click on "Actual." does what its left click does.
+    BBActualitzar_->installEventFilter(this);
     return PBotons_;
 }
 
@@ -212,7 +216,7 @@ QWidget *TFPrincipalQueltaES::buildLinkStrip()
     return linkStrip_;
 }
 
-// Placeholders that the status, programming, cloud, update, map and history screens fill.
+// Placeholders that the status, programming and map screens fill, and the views of the others.
 QWidget *TFPrincipalQueltaES::buildViews()
 {
     views_ = new QStackedWidget(this);
@@ -226,7 +230,8 @@ QWidget *TFPrincipalQueltaES::buildViews()
     PProgramacio_ = page("PProgramacio");
     PLlistatCircuits_ = new DeviceDirectoryView(views_);
     views_->addWidget(PLlistatCircuits_);
-    PActualitzacions_ = page("PActualitzacions");
+    PActualitzacions_ = new UpdateView(shell_.update(), views_);
+    views_->addWidget(PActualitzacions_);
     PMapa_ = page("PMapa");
     PEvents_ = new EventHistoryView(screens_.history(), views_);
     views_->addWidget(PEvents_);
@@ -349,7 +354,7 @@ void TFPrincipalQueltaES::buildStatusBar()
     LEstat_->setObjectName(QStringLiteral("LEstat"));
     LEstat_->setAlignment(Qt::AlignCenter);
     LEstat_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    connect(PBEstat_, &QProgressBar::valueChanged, this, &TFPrincipalQueltaES::showProgressPercent);
+    connect(&context_.statusBar(), &StatusBar::LEstatChanged, LEstat_, &QLabel::setText);
 
     const auto lamp = [strip](const char *name, const QColor &colour) {
         auto *widget = new StatusLamp(colour, strip);
@@ -377,13 +382,6 @@ void TFPrincipalQueltaES::placeStatusBarItems()
 
     PBEstat_->setGeometry(kPanelWidths[0] + 200, 3, kPanelWidths[1] - 200, kStatusBarHeight - 6);
     LEstat_->setGeometry(PBEstat_->rect());
-}
-
-void TFPrincipalQueltaES::showProgressPercent(int value)
-{
-    const int span = PBEstat_->maximum() - PBEstat_->minimum();
-    const int percent = span > 0 ? (value - PBEstat_->minimum()) * 100 / span : 0;
-    LEstat_->setText(QStringLiteral("%1%").arg(percent));
 }
 
 void TFPrincipalQueltaES::buildMenus()
@@ -521,6 +519,7 @@ void TFPrincipalQueltaES::connectShell()
             &TFPrincipalQueltaES::SBEstatDrawPanel);
     connect(&bar, &StatusBar::progressChanged, this, &TFPrincipalQueltaES::showProgress);
     connect(&context_.activity(), &TransferActivity::runningChanged, this, &TFPrincipalQueltaES::showBusy);
+    connect(&shell_.update(), &update::UpdateSession::changed, this, &TFPrincipalQueltaES::showUpdateBusy);
     for (int i = 0; i < int(statusPanels_.size()); ++i)
         statusPanels_.at(static_cast<size_t>(i))->setText(bar.panel(i));
     SBEstatDrawPanel();
@@ -592,12 +591,23 @@ void TFPrincipalQueltaES::showProgress(bool visible, int percent)
     PBEstat_->setVisible(visible);
 }
 
+// Every busy source pushes the cursor and pops it again, so that it shows while any of them is busy.
 void TFPrincipalQueltaES::showBusy(bool busy)
 {
     if (busy)
         QApplication::setOverrideCursor(Qt::WaitCursor);
     else
         QApplication::restoreOverrideCursor();
+}
+
+// The update session says only that something changed: the cursor follows its busy edges.
+void TFPrincipalQueltaES::showUpdateBusy()
+{
+    const bool busy = shell_.update().busy();
+    if (busy == updateBusy_)
+        return;
+    updateBusy_ = busy;
+    showBusy(busy);
 }
 
 void TFPrincipalQueltaES::paintLamps()
@@ -756,6 +766,10 @@ bool TFPrincipalQueltaES::eventFilter(QObject *watched, QEvent *event)
         refreshPortList();
     if (watched == PEstat_ && event->type() == QEvent::Resize)
         placeAccessCodePrompt();
+    // A disabled button's events still pass here on their way to the bar.
+    if (watched == BBActualitzar_ && BBActualitzar_->isEnabled() && event->type() == QEvent::MouseButtonPress
+        && static_cast<QMouseEvent *>(event)->button() == Qt::RightButton)
+        BBActualitzarClick();
     if (watched == PBotons_ && event->type() == QEvent::MouseButtonPress && device_.link().circuittrobat) {
         const auto *press = static_cast<QMouseEvent *>(event);
         if (!PBotons_->childAt(press->position().toPoint()))
@@ -829,10 +843,10 @@ void TFPrincipalQueltaES::BBMapaClick()
         showView(View::Mapa);
 }
 
+// The core checks the link and the lock, lists the versions and brings the view forward.
 void TFPrincipalQueltaES::BBActualitzarClick()
 {
-    if (device_.lock().allowsProgramming())
-        showView(View::Actualitzacions);
+    shell_.update().BBActualitzarClick();
 }
 
 void TFPrincipalQueltaES::BBEventsClick()
@@ -842,7 +856,8 @@ void TFPrincipalQueltaES::BBEventsClick()
 
 void TFPrincipalQueltaES::BBLlegirEstatClick()
 {
-    device_.supervisor().BBLlegirEstatClick();
+    if (!device_.link().updateRunning())
+        device_.supervisor().BBLlegirEstatClick();
 }
 
 // --- Link and menus ------------------------------------------------------------------------------
@@ -898,7 +913,7 @@ void TFPrincipalQueltaES::MITancarSessioClick()
 // Only during a remote session, and never while a firmware update runs.
 void TFPrincipalQueltaES::MIIAcercaDeClick()
 {
-    if (device_.link().tempsActu > 0 || device_.link().isLocal())
+    if (device_.link().updateRunning() || device_.link().isLocal())
         return;
     TFAjuda about(shell_.aboutBox(), shell_.registration(), this);
     about.exec();

@@ -102,11 +102,11 @@ private:
     void bringToFront(View view);
     void showView(View view);
     void checkLanguageItem(const QString &storedName);
-    void showProgressPercent(int value);
     void showStatusPanel(int index, const QString &text);
     void SBEstatDrawPanel();
     void showProgress(bool visible, int percent);
     void showBusy(bool busy);
+    void showUpdateBusy();
     void paintLamps();
     void showConnectionEstablished();
     void showConnectionEnded();
@@ -142,6 +142,7 @@ private:
     StatusScreens &screens_;
     bool created_ = false;
     bool activationQueued_ = false;
+    bool updateBusy_ = false;
     std::vector<Caption> captions_;
 
     QWidget *PBotons_ = nullptr;
