@@ -2,7 +2,76 @@
 
 #include <QTime>
 
+#include <algorithm>
+
 namespace quelta {
+
+DiagnosticTrace::DiagnosticTrace(QObject *parent)
+    : QObject(parent)
+    , ring_(kDefaultCapacity)
+{
+}
+
+void DiagnosticTrace::setPaused(bool paused)
+{
+    if (paused_ == paused)
+        return;
+    paused_ = paused;
+    emit settingsChanged();
+}
+
+void DiagnosticTrace::setHexa(bool hexa)
+{
+    if (hexa_ == hexa)
+        return;
+    hexa_ = hexa;
+    emit settingsChanged();
+}
+
+qsizetype DiagnosticTrace::slot(quint64 sequence) const
+{
+    return (oldest_ + qsizetype(sequence - firstKept())) % capacity();
+}
+
+const TraceLine &DiagnosticTrace::at(quint64 sequence) const
+{
+    Q_ASSERT(sequence >= firstKept() && sequence < next_);
+    return ring_[size_t(slot(sequence))];
+}
+
+QList<TraceLine> DiagnosticTrace::linesFrom(quint64 sequence) const
+{
+    QList<TraceLine> lines;
+    const quint64 from = std::max(sequence, firstKept());
+    if (from >= next_)
+        return lines;
+    lines.reserve(qsizetype(next_ - from));
+    for (quint64 s = from; s < next_; ++s)
+        lines.append(at(s));
+    return lines;
+}
+
+void DiagnosticTrace::setCapacity(qsizetype lines)
+{
+    lines = std::max<qsizetype>(lines, 1);
+    const quint64 first = next_ - quint64(std::min(size_, lines));
+    std::vector<TraceLine> kept(static_cast<size_t>(lines));
+    qsizetype n = 0;
+    for (quint64 s = first; s < next_; ++s)
+        kept[size_t(n++)] = std::move(ring_[size_t(slot(s))]);
+    ring_ = std::move(kept);
+    oldest_ = 0;
+    size_ = n;
+}
+
+void DiagnosticTrace::clear()
+{
+    for (TraceLine &line : ring_)
+        line = {};
+    oldest_ = 0;
+    size_ = 0;
+    emit cleared();
+}
 
 QString DiagnosticTrace::hexRendering(const QString &text)
 {
@@ -32,9 +101,20 @@ qsizetype DiagnosticTrace::nextBreak(const QString &text, qsizetype from)
     return -1;
 }
 
-void DiagnosticTrace::addLine(const QString &line, TraceColour colour)
+void DiagnosticTrace::addLine(QString line, TraceColour colour)
 {
-    emit lineAdded(line, colour);
+    // Full: the newest line takes the oldest one's place.
+    TraceLine &entry = ring_[size_t((oldest_ + size_) % capacity())];
+    if (size_ == capacity())
+        oldest_ = (oldest_ + 1) % capacity();
+    else
+        ++size_;
+    entry.text = std::move(line);
+    entry.colour = colour;
+    ++next_;
+    // A copy: a listener that traces in turn may reuse the slot.
+    const QString added = entry.text;
+    emit lineAdded(added, colour);
 }
 
 // Each line of the text becomes one trace line with the same time stamp; line breaks are dropped.
