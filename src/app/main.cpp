@@ -54,7 +54,7 @@ RunOptions optionsForThisRun(const QApplication &app)
     parser.addOptions({port, broker, database, identity, apiKey, updateServer, updateKey});
     parser.process(app);
     RunOptions options{parser.value(port), std::nullopt,
-                       {parser.value(database), parser.value(identity), parser.value(apiKey)}};
+                       {parser.value(database), parser.value(identity), parser.value(apiKey)}, std::nullopt};
     if (parser.isSet(broker)) {
         options.broker = quelta::brokerAddress(parser.value(broker));
         if (!options.broker)

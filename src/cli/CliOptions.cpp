@@ -2,6 +2,8 @@
 
 #include "core/status/EventHistory.h"
 
+#include <QHostAddress>
+
 namespace quelta::cli {
 namespace {
 
@@ -40,6 +42,8 @@ std::optional<Command> commandNamed(const QString &name)
         return Command::History;
     if (name == QLatin1String("snapshot"))
         return Command::Snapshot;
+    if (name == QLatin1String("bidi"))
+        return Command::Bidi;
     return std::nullopt;
 }
 
@@ -77,6 +81,20 @@ QString checkSearch(const CliOptions &options)
         return QStringLiteral("a reference needs its installer: --installer NAME");
     if (!options.key.isEmpty() && (options.key.size() < kMinKeyLength || options.key.size() > kMaxKeyLength))
         return QStringLiteral("--key takes %1 to %2 characters").arg(kMinKeyLength).arg(kMaxKeyLength);
+    return {};
+}
+
+// ADDR:PORT, an IPv4 address and a port (0: one the system chooses).
+QString takeListen(CliOptions &options, const QString &value)
+{
+    const qsizetype colon = value.lastIndexOf(QLatin1Char(':'));
+    const QHostAddress address(value.left(colon));
+    bool number = false;
+    const uint port = value.mid(colon + 1).toUInt(&number);
+    if (colon < 0 || address.protocol() != QAbstractSocket::IPv4Protocol || !number || port > 65535)
+        return QStringLiteral("--listen takes an IPv4 address and a port: ADDR:PORT");
+    options.listenAddress = address.toString();
+    options.listenPort = QString::number(port);
     return {};
 }
 
@@ -142,6 +160,11 @@ QString takeCommandArguments(CliOptions &options, QStringList rest)
             if (rest.isEmpty() || rest.first().isEmpty())
                 return QStringLiteral("%1 needs a file").arg(argument);
             (argument == QLatin1String("--xlsx") ? options.xlsxFile : options.csvFile) = rest.takeFirst();
+        } else if (argument == QLatin1String("--listen") && options.command == Command::Bidi) {
+            if (rest.isEmpty())
+                return QStringLiteral("--listen needs ADDR:PORT");
+            if (const QString refused = takeListen(options, rest.takeFirst()); !refused.isEmpty())
+                return refused;
         } else if (argument == QLatin1String("--json") && options.command == Command::Status) {
             options.json = true;
         } else if (argument == QLatin1String("--yes")
@@ -248,6 +271,8 @@ QString checkLink(const CliOptions &options)
         return QStringLiteral("the remote options need --mqtt HOST[:PORT]");
     if (options.remote && options.remote->identifier.isEmpty())
         return QStringLiteral("--mqtt needs the device's identifier: --id IDENT");
+    if (options.command == Command::Bidi && !options.remote)
+        return QStringLiteral("bidi relays the panel through the broker: it needs --mqtt HOST[:PORT] --id IDENT");
     return {};
 }
 
@@ -346,6 +371,12 @@ QString usage()
         "                           one JSON object each: {\"version\",\"description\",\"bytes\"}\n"
         "  update install VERSION   update the device to VERSION; the progress goes to stderr, and the\n"
         "                           update's own watchdog, not --timeout, bounds it\n"
+        "  bidi [--listen ADDR:PORT] (with --mqtt) relay the panel maker's program (AGE44) to an Aguilera\n"
+        "                           panel: serve one TCP client at a time on ADDR:PORT (IPv4; default\n"
+        "                           this PC's address, port 2021; port 0: any free port), until SIGINT or\n"
+        "                           SIGTERM; one line per chunk on stdout, \"AGE44 -> panel:\" or \"panel ->\n"
+        "                           AGE44:\" and its bytes in hexadecimal; the binding and the clients\n"
+        "                           coming and going on stderr\n"
         "  --update-server HOST[:PORT] --update-key KEY\n"
         "                           the update server (port 5009 unless given) and its 10-character\n"
         "                           key; default: the program's own, as stored on this PC\n"

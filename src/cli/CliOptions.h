@@ -12,7 +12,7 @@
 
 namespace quelta::cli {
 
-enum class Command { Identify, Read, Write, RestoreDefaults, Status, Send, Order, Door, Update, Devices, DeleteDevice, Whoami, History, Snapshot };
+enum class Command { Identify, Read, Write, RestoreDefaults, Status, Send, Order, Door, Update, Devices, DeleteDevice, Whoami, History, Snapshot, Bidi };
 
 // The commands that work on the cloud's directory: no device is reached.
 bool isCloudCommand(Command command);
@@ -63,6 +63,8 @@ struct CliOptions
     int entries = 100;         // history: -n N, the latest entries read
     QString xlsxFile;          // history: --xlsx FILE, the entries also written as a workbook
     QString csvFile;           // history: --csv FILE, and as CSV
+    QString listenAddress;     // bidi: --listen ADDR:PORT, the telecontrol server's IPv4 binding;
+    QString listenPort;        //   empty: the program's defaults (this PC's address, port 2021)
 };
 
 // The arguments after the program's name, or the reason they are not a valid command line.

@@ -86,8 +86,11 @@ int CliSession::runCommand()
 {
     if (const int failed = connectDevice(); failed != Ok)
         return failed;
-    if (const int failed = unlock(); failed != Ok)
-        return failed;
+    // The panel's telecontrol does not program the device: its access code is not asked for.
+    if (options_.command != Command::Bidi) {
+        if (const int failed = unlock(); failed != Ok)
+            return failed;
+    }
     if (const int failed = signInForHistory(); failed != Ok)
         return failed;
     switch (options_.command) {
@@ -100,6 +103,7 @@ int CliSession::runCommand()
     case Command::Order: return order();
     case Command::Door: return door();
     case Command::Update: return firmwareUpdate();
+    case Command::Bidi: return bidi();
     case Command::Devices:
     case Command::DeleteDevice:
     case Command::Whoami:

@@ -75,6 +75,7 @@ private:
     QString deviceValue(const QString &code);
     void configureUpdateServer();
     int updateFailed(const update::Outcome &outcome);
+    int bidi();
     bool waitForStatusFrame();
 
     struct DueItem

@@ -6,6 +6,7 @@
 #include "Faults.h"
 #include "PacedWriter.h"
 #include "MqttPort.h"
+#include "PanelScript.h"
 #include "PtyPort.h"
 
 #include "QuitOnSignals.h"
@@ -82,6 +83,7 @@ struct Options
     int rebootMs = Device::kDefaultRebootMs;
     QString link;
     std::optional<MqttSettings> broker;
+    std::optional<PanelScript> panel; // without one, the panel sends back what it is given
 };
 
 // Frames for an update are taken to arrive at the link's speed, as the replies leave at it.
@@ -125,9 +127,17 @@ int serveBroker(const Options &options)
 {
     const QString identifier = options.config.identity.identifier;
     Device device(options.config, options.faults, QRandomGenerator::system()->generate());
-    MqttPort port(*options.broker, identifier, options.bytesPerSecond,
-                  [&device](QByteArrayView bytes) { return device.passToPanel(bytes); });
+    std::optional<PanelScript> panel = options.panel;
+    MqttPort port(*options.broker, identifier, options.bytesPerSecond, [&device, &panel](QByteArrayView bytes) {
+        const QByteArray passed = device.passToPanel(bytes);
+        return panel && !passed.isEmpty() ? panel->answer(passed) : passed;
+    });
     setUpdateTiming(device, options);
+    // A restart drops whatever the panel had half received.
+    QObject::connect(&device, &Device::rebooting, &port, [&panel] {
+        if (panel)
+            panel->reset();
+    });
     QObject::connect(&device, &Device::lineReady, &port, &MqttPort::send);
     QObject::connect(&device, &Device::rebooting, &port, &MqttPort::powerDown);
     QObject::connect(&device, &Device::rebooted, &port, &MqttPort::powerUp);
@@ -171,9 +181,18 @@ QString readOptions(const QCommandLineParser &parser, Options &options)
         options.rebootMs = qRound(seconds * 1000);
     }
     options.link = parser.value(QStringLiteral("link"));
+    if (parser.isSet(QStringLiteral("panel-script"))) {
+        QString error;
+        options.panel = PanelScript::load(parser.value(QStringLiteral("panel-script")), error);
+        if (!options.panel)
+            return QStringLiteral("--panel-script ") + error;
+    }
     const bool credentials = parser.isSet(QStringLiteral("mqtt-user")) || parser.isSet(QStringLiteral("mqtt-password"));
-    if (!parser.isSet(QStringLiteral("mqtt")))
+    if (!parser.isSet(QStringLiteral("mqtt"))) {
+        if (options.panel)
+            return QStringLiteral("--panel-script needs --mqtt: the panel's bytes come through the broker");
         return credentials ? QStringLiteral("--mqtt-user and --mqtt-password need --mqtt") : QString();
+    }
     if (!options.link.isEmpty())
         return QStringLiteral("--link needs the pseudo-terminal: it cannot go with --mqtt");
     const QString address = parser.value(QStringLiteral("mqtt"));
@@ -208,6 +227,8 @@ int main(int argc, char *argv[])
          QStringLiteral("HOST[:PORT]")},
         {QStringLiteral("mqtt-user"), QStringLiteral("User name at the broker."), QStringLiteral("USER")},
         {QStringLiteral("mqtt-password"), QStringLiteral("Password at the broker."), QStringLiteral("PASSWORD")},
+        {QStringLiteral("panel-script"), QStringLiteral("The fire panel's answers to raw panel bytes (JSON)."),
+         QStringLiteral("FILE")},
     });
     parser.process(app);
 

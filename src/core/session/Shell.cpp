@@ -15,6 +15,8 @@ Shell::Shell(Prompter &prompter, InternetCheck &internet, std::unique_ptr<QSetti
     , programming_(context_, device_)
     , screens_(context_, device_, programming_.model())
     , panels_(context_, device_, screens_)
+    , telecontrol_(context_, device_, screens_, panels_, screens_.statusCloud())
+    , console_(context_.trace(), device_.link(), device_.channel())
     , directory_(context_, device_, context_.cloud())
     , registration_(context_)
     , aboutBox_(context_, registration_)
@@ -52,6 +54,8 @@ void Shell::connectUpdate()
     connect(&device_.supervisor(), &LinkSupervisor::ledsTicked, &update_, &update::UpdateSession::TimerLedsTick);
     connect(&update_, &update::UpdateSession::offline, this, &Shell::showOffline);
     connect(this, &Shell::fieldsCleared, &update_, &update::UpdateSession::InicialitzaSGVersions);
+    // Every end of an update lets a telecontrol client go, as the device restarts or is looked for anew.
+    connect(&update_, &update::UpdateSession::updateFinished, &telecontrol_, &Telecontrol::closeClient);
     update_.setRequestFields([this] { return deviceForUpdate(); });
 }
 
@@ -196,6 +200,8 @@ bool Shell::signInAtStart(const Registration::WindowRunner &signInWindow)
 void Shell::FormClose()
 {
     context_.settings().GuardarConfigInicial();
+    // Before the device's session closes, so that the panel is let out of telecontrol through it.
+    telecontrol_.closeClient();
     device_.close();
 }
 

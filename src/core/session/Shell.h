@@ -6,11 +6,13 @@
 #include "core/session/ContactLists.h"
 #include "core/session/DeviceDirectory.h"
 #include "core/session/DeviceSession.h"
+#include "core/session/DiagnosticConsole.h"
 #include "core/session/PanelScreens.h"
 #include "core/session/ProgramContext.h"
 #include "core/session/Programming.h"
 #include "core/session/Registration.h"
 #include "core/session/StatusScreens.h"
+#include "core/session/Telecontrol.h"
 #include "core/update/UpdateSession.h"
 
 #include <QObject>
@@ -49,6 +51,8 @@ public:
     CloudSnapshot &snapshot() { return snapshot_; }
     ContactLists &contactLists() { return contactLists_; }
     update::UpdateSession &update() { return update_; }
+    Telecontrol &telecontrol() { return telecontrol_; }
+    DiagnosticConsole &console() { return console_; }
     const CommandAvailability &commands() const { return commands_; }
 
     // A port to use instead of the stored one, without storing it (a simulated device, a test rig).
@@ -102,6 +106,8 @@ private:
     Programming programming_;
     StatusScreens screens_;
     PanelScreens panels_;
+    Telecontrol telecontrol_;
+    DiagnosticConsole console_;
     DeviceDirectory directory_;
     Registration registration_;
     AboutBox aboutBox_;

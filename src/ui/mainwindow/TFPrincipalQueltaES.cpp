@@ -19,6 +19,8 @@
 #include "ui/status/StatusBarPanel.h"
 #include "ui/status/StatusView.h"
 #include "ui/update/UpdateView.h"
+#include "ui/console/TFInfo.h"
+#include "ui/dialogs/BidiSettingsDialog.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -97,6 +99,9 @@ TFPrincipalQueltaES::TFPrincipalQueltaES(Shell &shell, QWidget *parent)
 {
     buildWidgets();
     connectShell();
+    // The service console lives for the whole run, hidden; the hidden gesture opens and closes it.
+    TFInfo_ = new TFInfo(shell_.console(), this);
+    connect(this, &TFPrincipalQueltaES::consoleToggleRequested, TFInfo_, &TFInfo::toggle);
 
     shell_.applyFormatSettings();
     applyHintSettings();
@@ -417,7 +422,9 @@ void TFPrincipalQueltaES::buildMenus()
 
     MIBuscar_ = addMenuItem(bar, "MIBuscar", QT_TR_NOOP("Buscar"));
     connect(MIBuscar_, &QAction::triggered, this, &TFPrincipalQueltaES::BBBuscarClick);
-    addMenuItem(bar, "MIBidi", QT_TR_NOOP("Bidi"))->setVisible(false);
+    QAction *bidi = addMenuItem(bar, "MIBidi", QT_TR_NOOP("Bidi"));
+    bidi->setVisible(false);
+    connect(bidi, &QAction::triggered, this, [this] { BidiSettingsDialog::MIBidiClick(shell_.telecontrol(), this); });
 
     QMenu *comunicacio = addTopMenu("MIComunicacio", QT_TR_NOOP("Comunicación"));
     auto *modes = new QActionGroup(comunicacio);

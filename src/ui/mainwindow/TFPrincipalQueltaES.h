@@ -36,6 +36,7 @@ class RemotePanel;
 class ProgrammingView;
 class StatusBarPanel;
 class StatusLamp;
+class TFInfo;
 
 // The main window: the left button bar that chooses the view, the link strip on top, the views,
 // and the status bar with the link lamps and the progress bar. Behaviour lives in the Shell.
@@ -166,6 +167,7 @@ private:
     ProgrammingView *programmingView_ = nullptr;
     DeviceDirectoryView *PLlistatCircuits_ = nullptr;
     QWidget *PActualitzacions_ = nullptr;
+    TFInfo *TFInfo_ = nullptr;
     QWidget *PMapa_ = nullptr;
     QWidget *PEvents_ = nullptr;
     QWidget *PBloqueig_ = nullptr;
