@@ -37,11 +37,11 @@ private slots:
         QTest::addColumn<bool>("valid");
         for (const char *good : {"silent", "silent:ver", "silent:0102", "drop:3", "garble:100", "slow:250", "slow:0",
                                  "stopstream:0", "stopstream:40", "refuse:0102=errprg", "refuse:96ff=NO_PAR", "vanish:5000",
-                                 "update-image-crc", "update-block-crc=0", "update-block-crc:12", "update-silent"})
+                                 "update-image-crc", "update-block-crc=0", "update-block-crc:12", "update-block-timeout=3", "update-silent"})
             QTest::newRow(good) << QString::fromLatin1(good) << true;
         for (const char *bad : {"", "loud", "silent:", "drop", "drop:0", "drop:x", "garble:-1", "slow:fast",
                                 "refuse:0102", "refuse:0102=maybe", "refuse:01G2=errprg", "refuse:102=NO_PAR", "vanish:",
-                                "update-block-crc", "update-block-crc=-1", "update-block-crc=x", "update-silent:1",
+                                "update-block-crc", "update-block-crc=-1", "update-block-crc=x", "update-block-timeout", "update-silent:1",
                                 "update-image-crc=1", "silent=ver"})
             QTest::newRow(bad) << QString::fromLatin1(bad) << false;
     }

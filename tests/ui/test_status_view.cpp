@@ -205,7 +205,7 @@ private slots:
     }
 
     // A cloud snapshot greys the heading, lays the log on the window colour and takes away its
-    // follow and clear buttons; opening the status screen brings the heading and buttons back.
+    // follow and clear buttons, and greys the identity panel behind its boxes; opening the status screen brings the heading and buttons back.
     void cloudSnapshotGreysTheLogUntilTheScreenIsOpened()
     {
         Window w;
@@ -218,14 +218,18 @@ private slots:
         QCOMPARE(foreground(heading), kLiveBlue);
         QCOMPARE(log->palette().color(QPalette::Base), kLiveBlue);
 
+        auto *panel = w.find<QFrame>(QStringLiteral("PEstatES"));
+        QCOMPARE(panel->palette().color(QPalette::Window), kLiveBlue);
         w.shell.screens().statusScreen().showCloudSnapshot();
         QCOMPARE(foreground(heading), kGrey);
+        QCOMPARE(panel->palette().color(QPalette::Window), QColor(109, 109, 109));
         QCOMPARE(log->palette().color(QPalette::Base), QApplication::palette(log).color(QPalette::Base));
         for (const QToolButton *button : buttons)
             QVERIFY2(button->isHidden(), qPrintable(button->objectName()));
 
         w.shell.device().supervisor().BBLlegirEstatClick();
         QCOMPARE(foreground(heading), kLiveBlue);
+        QCOMPARE(panel->palette().color(QPalette::Window), kLiveBlue);
         for (const QToolButton *button : buttons)
             QVERIFY2(!button->isHidden(), qPrintable(button->objectName()));
     }

@@ -4,6 +4,7 @@
 #include "ui/update/UpdateView.h"
 
 #include "ShellHarness.h"
+#include "SimulatedDevice.h"
 #include "UpdateServer.h"
 #include "WindowFixture.h"
 #include "core/update/UpdateSession.h"
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QToolButton>
@@ -217,7 +219,7 @@ private slots:
         QCOMPARE(bar->maximum(), blocks);
         QCOMPARE(bar->value(), 0);
         if (row == 0)
-            screenshot(*h.view, QStringLiteral("update-running.png"));
+            screenshot(*h.view, QStringLiteral("update-starting.png"));
 
         h.find<QPushButton>(QStringLiteral("BDesconnectarTCPActu"))->click();
         QVERIFY(!h.session().busy());
@@ -282,6 +284,47 @@ private slots:
         QCOMPARE(qobject_cast<QStackedWidget *>(view->parentWidget())->currentWidget(), view);
         QVERIFY(!f.find(QStringLiteral("BTotesVer"))->isHidden());
         QCOMPARE(f.find<QTableWidget>(QStringLiteral("VLEVersioActual"))->item(0, 1)->text(), QStringLiteral("1.0"));
+    }
+
+    // A real update of a simulated device at the link's pace: the view shows the blocks going out,
+    // then its progress goes and the grid stays listed.
+    void aRealUpdateShowsItsBlocks()
+    {
+        test::SimulatedDevice device;
+        QVERIFY(device.start({QStringLiteral("--reboot-seconds"), QStringLiteral("0.5")}));
+        test::UpdateServer server;
+        QVERIFY(server.start({QStringLiteral("--image"), QStringLiteral("Quelta_v8.7.15=6000:Mejoras de cobertura GSM")}));
+        test::ShellHarness harness;
+        Shell &shell = harness.create(device.portPath());
+        shell.loadDictionaries();
+        shell.startLink();
+        shell.FormActivate(test::noSignInWindow);
+        update::UpdateServer address = update::builtInServer();
+        address.host = server.host();
+        address.port = server.port();
+        shell.update().setServer(address);
+        // Both versions known, as the version reply after the link gives them.
+        QTRY_VERIFY_WITH_TIMEOUT(test::connected(shell) && !shell.device().link().hardware.isEmpty(), 15000);
+        UpdateView view(shell.update());
+        view.resize(900, 600);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        harness.internet.online = true;
+        shell.update().BBActualitzarClick();
+        QTRY_COMPARE_WITH_TIMEOUT(shell.update().versions().size(), 1, 10000);
+        QCOMPARE(shell.update().firmwareShown(), QStringLiteral("Quelta_v8.7.12"));
+
+        QSignalSpy ended(&shell.update(), &update::UpdateSession::updateFinished);
+        shell.update().SGVersionsDblClick(0);
+        auto *label = view.findChild<QLabel *>(QStringLiteral("LActualitzant"));
+        QTRY_VERIFY_WITH_TIMEOUT(label->isVisible() && label->text().contains(QLatin1String("Bloque 3 / 6")), 20000);
+        QCOMPARE(view.findChild<QProgressBar *>(QStringLiteral("PBActualitzacio"))->maximum(), 6);
+        screenshot(view, QStringLiteral("update-running.png"));
+        QVERIFY(ended.wait(30000));
+        QVERIFY(ended.first().first().value<update::Outcome>().success);
+        QTRY_VERIFY(label->isHidden());
+        QCOMPARE(view.findChild<QTableWidget *>(QStringLiteral("SGVersions"))->item(0, 0)->text(), QStringLiteral("Quelta_v8.7.15"));
+        screenshot(view, QStringLiteral("update-done.png"));
     }
 };
 

@@ -82,8 +82,6 @@ QStringList image(int bytes)
 
 } // namespace
 
-Q_DECLARE_METATYPE(quelta::update::Outcome)
-
 class TestFirmwareUpdate : public QObject
 {
     Q_OBJECT
@@ -150,15 +148,25 @@ private slots:
     }
 
     // A bad block is asked for again: the label says so and the update goes on.
+    void aBadBlockIsReportedAndTheUpdateGoesOn_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("frame CRC") << "update-block-crc=1" << "Error CRC de la trama: 1";
+        QTest::newRow("frame time-out") << "update-block-timeout=2" << "Error Time Out -> trama: 2";
+    }
+
     void aBadBlockIsReportedAndTheUpdateGoesOn()
     {
+        QFETCH(QString, fault);
+        QFETCH(QString, label);
         Rig rig;
-        QVERIFY(rig.start({QStringLiteral("--fault"), QStringLiteral("update-block-crc=1")}, image(65536)));
+        QVERIFY(rig.start({QStringLiteral("--fault"), fault}, image(65536)));
         QVERIFY(rig.list().success);
         const Outcome outcome = rig.install();
         QVERIFY2(outcome.success, qPrintable(outcome.text));
         QCOMPARE(rig.session().progressMaximum(), 65);
-        QVERIFY(rig.progressTexts.contains(QStringLiteral("VERSION : %1\r\n\r\nError CRC de la trama: 1").arg(kVersion)));
+        QVERIFY(rig.progressTexts.contains(QStringLiteral("VERSION : %1\r\n\r\n").arg(kVersion) + label));
     }
 
     // Every other end: the dialog the installer is shown, and the program ready for the next one.

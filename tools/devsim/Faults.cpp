@@ -25,21 +25,22 @@ QString parseRefusal(const QString &argument, FaultPlan &plan)
     return {};
 }
 
-// The block fault reads "update-block-crc=N"; a colon, as the other faults have it, does too.
+// The block faults read "update-block-crc=N" and "update-block-timeout=N"; a colon, as the other
+// faults have it, does too.
 qsizetype argumentSeparator(const QString &fault)
 {
     const qsizetype colon = fault.indexOf(u':');
-    if (colon < 0 && fault.startsWith(QLatin1String("update-block-crc=")))
+    if (colon < 0 && fault.startsWith(QLatin1String("update-block-")))
         return fault.indexOf(u'=');
     return colon;
 }
 
-QString parseBlock(const QString &argument, FaultPlan &plan)
+QString parseBlock(const QString &argument, QSet<int> &blocks)
 {
     int block = 0;
     if (!parseNumber(argument, 0, block).isEmpty())
         return QStringLiteral("needs a block number (from 0)");
-    plan.updateBadBlocks.insert(block);
+    blocks.insert(block);
     return {};
 }
 
@@ -70,7 +71,9 @@ QString addFault(FaultPlan &plan, const QString &fault)
     else if (name == QLatin1String("update-image-crc") && colon < 0)
         plan.updateImageCrc = true;
     else if (name == QLatin1String("update-block-crc"))
-        error = parseBlock(argument, plan);
+        error = parseBlock(argument, plan.updateBadBlocks);
+    else if (name == QLatin1String("update-block-timeout"))
+        error = parseBlock(argument, plan.updateLateBlocks);
     else if (name == QLatin1String("update-silent") && colon < 0)
         plan.updateSilent = true;
     else

@@ -23,6 +23,7 @@ struct FaultPlan
     // Firmware update
     bool updateImageCrc = false;  // the whole image always fails its check
     QSet<int> updateBadBlocks;    // blocks whose first arrival fails its CRC
+    QSet<int> updateLateBlocks;   // blocks whose first arrival is taken as timed out
     bool updateSilent = false;    // asks for no block at all
 
     bool silences(const QString &commandName) const

@@ -207,6 +207,8 @@ void UpdateReceiver::take(const QByteArray &frame, qint64 firstByteNs)
     if (frame.size() != offer_.frameLength(block))
         return askAgain(due, kBadEnd);
     const QByteArrayView data = QByteArrayView(frame).sliced(kHeaderLength, offer_.blockLength(block));
+    if (failsOnPurpose(faults_.updateLateBlocks, block))
+        return askAgain(due, kTimedOut);
     if (blockFails(block, data, QByteArrayView(frame).last(kCrcLength)))
         return askAgain(due, kBadCrc);
     image_.append(data);
@@ -215,12 +217,19 @@ void UpdateReceiver::take(const QByteArray &frame, qint64 firstByteNs)
     later(due, [this, line = statusLine(next_)] { say(line); });
 }
 
+// A block named by a fault fails once, at its first arrival.
+bool UpdateReceiver::failsOnPurpose(const QSet<int> &blocks, int block)
+{
+    if (!blocks.contains(block) || failedOnPurpose_.contains(block))
+        return false;
+    failedOnPurpose_.insert(block);
+    return true;
+}
+
 bool UpdateReceiver::blockFails(int block, QByteArrayView data, QByteArrayView crc)
 {
-    if (faults_.updateBadBlocks.contains(block) && !failedOnPurpose_.contains(block)) {
-        failedOnPurpose_.insert(block);
+    if (failsOnPurpose(faults_.updateBadBlocks, block))
         return true;
-    }
     bool ok = false;
     const quint32 expected = crc.toByteArray().toUInt(&ok, 16);
     return !ok || !std::all_of(crc.begin(), crc.end(), isHexDigit) || CalcCRC32(data.toByteArray()) != expected;

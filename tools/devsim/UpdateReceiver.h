@@ -93,6 +93,7 @@ private:
     void resynchronised();
     void frameTimedOut();
     void take(const QByteArray &frame, qint64 firstByteNs);
+    bool failsOnPurpose(const QSet<int> &blocks, int block);
     bool blockFails(int block, QByteArrayView data, QByteArrayView crc);
     void askAgain(qint64 dueNs, int status);
     void finish(qint64 dueNs);

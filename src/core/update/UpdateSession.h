@@ -157,3 +157,5 @@ private:
 
 } // namespace update
 } // namespace quelta
+
+Q_DECLARE_METATYPE(quelta::update::Outcome)

@@ -296,6 +296,15 @@ void StatusView::connectCore()
     connect(&screens_, &StatusScreens::panelScreenChanged, this, &StatusView::showPanelScreen);
     connect(&screens_, &StatusScreens::connectionEstablished, this,
             [this] { eventLog_->setLogBackground(kLiveBlue); });
+    connect(&screen, &StatusScreen::cloudSnapshotChanged, this, &StatusView::showSnapshotLook);
+}
+
+// A cloud snapshot's panel takes the grey-text colour behind its boxes, which keep their own.
+void StatusView::showSnapshotLook(bool snapshot)
+{
+    QPalette palette = PEstatES_->palette();
+    palette.setColor(QPalette::Window, snapshot ? toQColor(colour::grayText, *PEstatES_) : kLiveBlue);
+    PEstatES_->setPalette(palette);
 }
 
 void StatusView::retranslate()

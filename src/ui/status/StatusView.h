@@ -58,6 +58,7 @@ private:
     void showTextBox(TextBoxId id);
     void showLabels();
     void showPanelScreen();
+    void showSnapshotLook(bool snapshot);
 
     StatusScreens &screens_;
     QWidget *PEstatES_ = nullptr;
