@@ -69,6 +69,7 @@ private:
     int order();
     int door();
     int firmwareUpdate();
+    int fetchVersions(update::Outcome &outcome);
     int listVersions();
     int installVersion();
     bool readDeviceProgramming();

@@ -76,19 +76,28 @@ QString CliSession::deviceValue(const QString &code)
     return value;
 }
 
-int CliSession::listVersions()
+// The listing as "Buscar" runs it: Ok with the versions in the session, or why not.
+int CliSession::fetchVersions(update::Outcome &outcome)
 {
     update::UpdateSession &session = shell_->update();
-    std::optional<update::Outcome> outcome;
+    std::optional<update::Outcome> ended;
     QObject::connect(&session, &update::UpdateSession::listingFinished, &session,
-                     [&outcome](const update::Outcome &finished) { outcome = finished; });
+                     [&ended](const update::Outcome &finished) { ended = finished; });
     session.BBuscarVersionsClick();
-    if (!waitFor([&outcome] { return outcome.has_value(); }))
+    if (!waitFor([&ended] { return ended.has_value(); }))
         return fail(NoDevice, QStringLiteral("the update server did not answer"));
-    if (!outcome->success)
-        return updateFailed(*outcome);
+    outcome = *ended;
+    return outcome.success ? Ok : updateFailed(outcome);
+}
+
+int CliSession::listVersions()
+{
+    update::Outcome outcome;
+    if (const int failed = fetchVersions(outcome); failed != Ok)
+        return failed;
+    const update::UpdateSession &session = shell_->update();
     if (session.versions().isEmpty())
-        err_ << "quelta-cli: " << oneLine(outcome->text) << Qt::endl;
+        err_ << "quelta-cli: " << oneLine(outcome.text) << Qt::endl;
     for (const update::FirmwareVersion &version : session.versions()) {
         out_ << QString::fromUtf8(orderedObject({{QStringLiteral("version"), version.version},
                                                  {QStringLiteral("description"), version.description},
@@ -101,8 +110,9 @@ int CliSession::listVersions()
 // The update runs until the device or the watchdog ends it; the run's time-out does not cut it.
 int CliSession::installVersion()
 {
-    if (const int listed = listVersions(); listed != Ok)
-        return listed;
+    update::Outcome listing;
+    if (const int failed = fetchVersions(listing); failed != Ok)
+        return failed;
     update::UpdateSession &session = shell_->update();
     const auto &versions = session.versions();
     const auto chosen = std::find_if(versions.cbegin(), versions.cend(), [this](const update::FirmwareVersion &version) {
