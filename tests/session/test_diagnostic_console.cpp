@@ -2,6 +2,7 @@
 // line and the toggles' colours, and on a remote session only the device command going out.
 
 #include "Broker.h"
+#include "CommandListener.h"
 #include "TransferSession.h"
 
 #include "core/session/DiagnosticConsole.h"
@@ -49,25 +50,6 @@ MqttSettings broker(int port, const QString &clientId)
     settings.clientId = clientId;
     return settings;
 }
-
-// Everything published on the device's command topics.
-struct Listener
-{
-    MqttClient client;
-    QList<QByteArray> heard;
-
-    Listener(int port, const QString &identifier)
-    {
-        QObject::connect(&client, &MqttClient::publishReceived, &client,
-                         [this](const QString &, const QByteArray &payload) { heard << payload; });
-        client.configure(broker(port, u"listener"_s));
-        client.connectToBroker();
-        QSignalSpy subscribed(&client, &MqttClient::subscriptionAcknowledged);
-        if (QTest::qWaitFor([this] { return client.isConnected(); }, 5000))
-            client.subscribe(u"scfa/%1/#"_s.arg(identifier));
-        subscribed.wait(5000);
-    }
-};
 
 } // namespace
 
@@ -130,7 +112,7 @@ private slots:
         QVERIFY(server.start());
         test::SimulatedDevice device;
         QVERIFY(device.startOnBroker(server.port(), {u"--unpaced"_s}));
-        Listener listener(server.port(), device.identifier());
+        test::CommandListener listener(server.port(), device.identifier());
         test::ShellHarness harness;
         Shell &shell = harness.create(QString(), test::kTimeDivisor);
         shell.loadDictionaries();

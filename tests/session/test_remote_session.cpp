@@ -1,4 +1,5 @@
 #include "Broker.h"
+#include "CommandListener.h"
 #include "ShellHarness.h"
 #include "SimulatedDevice.h"
 
@@ -24,27 +25,6 @@ MqttSettings broker(int port, const QString &user = {}, const QString &password 
     settings.clientId = QStringLiteral("installer-7");
     return settings;
 }
-
-// Everything published to the device, as the device hears it.
-struct Listener
-{
-    MqttClient client;
-    QList<QByteArray> heard;
-
-    Listener(int port, const QString &identifier)
-    {
-        QObject::connect(&client, &MqttClient::publishReceived, &client,
-                         [this](const QString &, const QByteArray &payload) { heard << payload; });
-        MqttSettings settings = broker(port);
-        settings.clientId = QStringLiteral("listener");
-        client.configure(settings);
-        client.connectToBroker();
-        QSignalSpy subscribed(&client, &MqttClient::subscriptionAcknowledged);
-        if (QTest::qWaitFor([this] { return client.isConnected(); }, 5000))
-            client.subscribe(QStringLiteral("scfa/%1/#").arg(identifier));
-        subscribed.wait(5000);
-    }
-};
 
 // A shell on no serial port, its remote session going through the test broker.
 struct RemoteShell
@@ -88,7 +68,7 @@ private slots:
         test::SimulatedDevice device;
         QVERIFY(device.startOnBroker(server.port(), {QStringLiteral("--unpaced"), QStringLiteral("--config"),
                                                      test::SimulatedDevice::config(QStringLiteral("aesa.json"))}));
-        Listener listener(server.port(), device.identifier());
+        test::CommandListener listener(server.port(), device.identifier());
         RemoteShell remote(broker(server.port()));
         QSignalSpy opened(&remote.session(), &DeviceSession::remoteSessionOpened);
 

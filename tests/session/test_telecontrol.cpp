@@ -3,6 +3,7 @@
 // device.
 
 #include "Broker.h"
+#include "CommandListener.h"
 #include "ShellHarness.h"
 #include "SimulatedDevice.h"
 
@@ -56,42 +57,16 @@ public:
     }
 };
 
-// Everything published on the device's command topics, in order.
-struct CommandListener
+// The telecontrol's commands among those heard from this one on.
+QList<QByteArray> bidiCommands(const test::CommandListener &listener, qsizetype from = 0)
 {
-    MqttClient client;
-    QList<QByteArray> heard;
-    bool ready = false;
-
-    CommandListener(int port, const QString &identifier)
-    {
-        QObject::connect(&client, &MqttClient::publishReceived, &client,
-                         [this](const QString &, const QByteArray &payload) { heard << payload; });
-        MqttSettings settings;
-        settings.host = QStringLiteral("127.0.0.1");
-        settings.port = port;
-        settings.clientId = QStringLiteral("listener");
-        client.configure(settings);
-        client.connectToBroker();
-        QSignalSpy subscribed(&client, &MqttClient::subscriptionAcknowledged);
-        if (QTest::qWaitFor([this] { return client.isConnected(); }, 5000)) {
-            client.subscribe(QStringLiteral("scfa/%1/#").arg(identifier));
-            client.subscribe(QStringLiteral("scfg/%1/#").arg(identifier));
-        }
-        ready = QTest::qWaitFor([&subscribed] { return subscribed.count() >= 2; }, 5000);
+    QList<QByteArray> commands;
+    for (const QByteArray &payload : listener.heard.mid(from)) {
+        if (payload.startsWith("{#Ag=") || payload == "qz+inf" || payload == "qz+INf")
+            commands << payload;
     }
-
-    // The telecontrol's commands among those heard from this one on.
-    QList<QByteArray> bidiCommands(qsizetype from = 0) const
-    {
-        QList<QByteArray> commands;
-        for (const QByteArray &payload : heard.mid(from)) {
-            if (payload.startsWith("{#Ag=") || payload == "qz+inf" || payload == "qz+INf")
-                commands << payload;
-        }
-        return commands;
-    }
-};
+    return commands;
+}
 
 // The window's modules on the test broker, with the telecontrol module composed as the window
 // composes it, the device an AE/SA panel behind a scripted panel.
@@ -102,7 +77,7 @@ struct Rig
     test::ShellHarness harness;
     RecordingCloud cloud;
     std::unique_ptr<Telecontrol> telecontrol;
-    std::unique_ptr<CommandListener> listener;
+    std::unique_ptr<test::CommandListener> listener;
 
     Shell &shell() { return *harness.shell; }
     LinkState &link() { return shell().device().link(); }
@@ -116,7 +91,7 @@ struct Rig
                                       test::SimulatedDevice::config(QStringLiteral("aesa.json")),
                                       QStringLiteral("--panel-script"), QStringLiteral(QUELTA_PANEL_SCRIPT)}))
             return false;
-        listener = std::make_unique<CommandListener>(broker.port(), device.identifier());
+        listener = std::make_unique<test::CommandListener>(broker.port(), device.identifier());
         if (!listener->ready)
             return false;
         Shell &shell = harness.create(QString(), kTimeDivisor);
@@ -211,7 +186,7 @@ private slots:
                  std::optional<QString>(QStringLiteral("CENTRAL EN TELECONTROL")));
         QCOMPARE(rig.cloud.entries,
                  (QList<PostedEntry>{{identifier, QStringLiteral("Entrada en Central en Telecontrol"), QStringLiteral("123456")}}));
-        QTRY_COMPARE_WITH_TIMEOUT(rig.listener->bidiCommands(mark), entering, kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(bidiCommands(*rig.listener, mark), entering, kWaitMs);
 
         // Bytes both ways, unchanged: a request, then one split over two writes and sent with another.
         client->write(kWhoAreYou);
@@ -229,7 +204,7 @@ private slots:
         QCOMPARE(rig.cloud.entries.size(), 2);
         QCOMPARE(rig.cloud.entries.last(),
                  (PostedEntry{identifier, QStringLiteral("Salida de Central en Telecontrol"), QStringLiteral("123456")}));
-        QTRY_COMPARE_WITH_TIMEOUT(rig.listener->bidiCommands(mark), leaving, kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(bidiCommands(*rig.listener, mark), leaving, kWaitMs);
     }
 
     // A second client takes the first one's place: the first is closed, the panel stays in
@@ -290,7 +265,7 @@ private slots:
         QCOMPARE(rig.programming().second, QString());
         QCOMPARE(rig.cloud.entries.size(), 2);
         if (loss == QLatin1String("close"))
-            QTRY_VERIFY_WITH_TIMEOUT(rig.listener->bidiCommands().contains("{#Ag=outBidi}"), kWaitMs);
+            QTRY_VERIFY_WITH_TIMEOUT(bidiCommands(*rig.listener).contains("{#Ag=outBidi}"), kWaitMs);
         // A panel answer arriving late has nobody to go to.
         rig.relay().RebutIPCentral(kPanelName);
         QVERIFY(rig.telecontrol->MIBidiClick());
