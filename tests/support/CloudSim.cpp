@@ -53,17 +53,7 @@ bool CloudSim::start(const QByteArray &seed)
     if (!dir_.isValid() || !file.open(QIODevice::WriteOnly) || file.write(seed) != seed.size())
         return false;
     file.close();
-    process_.setProgram(QStringLiteral(QUELTA_CLOUDSIM_BINARY));
-    process_.setArguments({QStringLiteral("--seed"), seedPath});
-    process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process_.start();
-    if (!process_.waitForStarted(5000))
-        return false;
-    while (!process_.canReadLine()) {
-        if (!process_.waitForReadyRead(5000))
-            return false;
-    }
-    url_ = QString::fromUtf8(process_.readLine()).trimmed();
+    url_ = startAndReadAnnouncement(process_, QStringLiteral(QUELTA_CLOUDSIM_BINARY), {QStringLiteral("--seed"), seedPath});
     return url_.startsWith(QLatin1String("http"));
 }
 

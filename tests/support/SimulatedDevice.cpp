@@ -13,15 +13,7 @@ SimulatedDevice::~SimulatedDevice()
 
 bool SimulatedDevice::start(const QStringList &options)
 {
-    process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process_.start(QStringLiteral(QUELTA_DEVSIM_BINARY), options);
-    if (!process_.waitForStarted(5000))
-        return false;
-    while (!process_.canReadLine()) {
-        if (!process_.waitForReadyRead(5000))
-            return false;
-    }
-    announced_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
+    announced_ = startAndReadAnnouncement(process_, QStringLiteral(QUELTA_DEVSIM_BINARY), options);
     return !announced_.isEmpty();
 }
 
