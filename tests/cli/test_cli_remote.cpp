@@ -48,8 +48,8 @@ private slots:
         QVERIFY(device.start(QStringLiteral("aec5.json")));
         const CliRun local = runCli({QStringLiteral("--port"), device.local.portPath(), QStringLiteral("read")});
         const CliRun remote = runCli(device.remoteOptions() << QStringLiteral("read"));
-        QCOMPARE(local.exitCode, 0);
-        QCOMPARE(remote.exitCode, 0);
+        QVERIFY2(local.exitCode == 0, qPrintable(local.err));
+        QVERIFY2(remote.exitCode == 0, qPrintable(remote.err));
         QVERIFY(remote.out.startsWith(QLatin1String("PLANTILLA COMPLETA")));
         QCOMPARE(remote.out, local.out);
 
