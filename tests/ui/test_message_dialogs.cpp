@@ -1,4 +1,5 @@
 #include "ui/dialogs/MessageDialogs.h"
+#include "ui/dialogs/FileDialogs.h"
 
 #include "core/base/Version.h"
 
@@ -6,8 +7,10 @@
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
 #include <QtTest>
@@ -206,6 +209,34 @@ private slots:
         QCOMPARE(message, QStringLiteral("Hay una nueva versión"));
         QCOMPARE(result, follow);
         QCOMPARE(catcher.opened, follow ? QList<QUrl>{QUrl(kDownloadPage)} : QList<QUrl>{});
+    }
+
+    // A name typed without a suffix is saved with the filter's, so the open dialog finds it again;
+    // a name with its own suffix keeps it.
+    void saveDialogsAddTheFiltersSuffix_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("template") << "Plantilla (*.pla)" << "obra-norte" << "obra-norte.pla";
+        QTest::newRow("already there") << "Plantilla (*.pla)" << "obra-norte.pla" << "obra-norte.pla";
+        QTest::newRow("operators") << "Operadoras (*.opr)" << "lista" << "lista.opr";
+    }
+
+    void saveDialogsAddTheFiltersSuffix()
+    {
+        QFETCH(QString, filter);
+        QFETCH(QString, typed);
+        QFETCH(QString, saved);
+        QTemporaryDir dir;
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        ui::prepareSaveDialog(dialog, filter);
+        dialog.setDirectory(dir.path());
+        dialog.selectFile(typed);
+        QMetaObject::invokeMethod(&dialog, "accept");
+        QCOMPARE(QFileInfo(dialog.selectedFiles().value(0)).fileName(), saved);
+        QVERIFY(dialog.testOption(QFileDialog::DontConfirmOverwrite));
     }
 };
 

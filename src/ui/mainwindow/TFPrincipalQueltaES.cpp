@@ -21,6 +21,7 @@
 #include "ui/update/UpdateView.h"
 #include "ui/console/TFInfo.h"
 #include "ui/dialogs/BidiSettingsDialog.h"
+#include "ui/dialogs/FileDialogs.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -820,8 +821,7 @@ void TFPrincipalQueltaES::BBProgClick()
 void TFPrincipalQueltaES::MIICrearplantillaClick()
 {
     programming_.templates().MIICrearplantillaClick([this] {
-        return QFileDialog::getSaveFileName(this, QString(), QString(), tr("Plantilla") + QStringLiteral(" (*.pla)"),
-                                            nullptr, QFileDialog::DontConfirmOverwrite);
+        return saveFileName(this, QString(), tr("Plantilla") + QStringLiteral(" (*.pla)"));
     });
 }
 

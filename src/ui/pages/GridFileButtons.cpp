@@ -1,6 +1,7 @@
 #include "ui/pages/GridFileButtons.h"
 
 #include "core/session/Programming.h"
+#include "ui/dialogs/FileDialogs.h"
 #include "ui/pages/Captions.h"
 
 #include <QBoxLayout>
@@ -103,8 +104,7 @@ QString GridFileButtons::openFile(QWidget &parent, const QString &title, const Q
 
 QString GridFileButtons::saveFile(QWidget &parent, const QString &title, const QString &filter)
 {
-    return QFileDialog::getSaveFileName(&parent, title, {}, dialogFilter(filter), nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
+    return saveFileName(&parent, title, dialogFilter(filter));
 }
 
 } // namespace quelta::ui
