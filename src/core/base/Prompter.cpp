@@ -5,20 +5,20 @@
 namespace quelta::dialog {
 namespace {
 
-QString tr(const char *text)
+struct DialogTexts
 {
-    return QCoreApplication::translate("Dialogs", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Dialogs)
+};
 
 } // namespace
 
-QString atencio() { return tr("¡ ATENCIÓN !"); }
-QString error() { return tr("ERROR"); }
-QString confirmacio() { return tr("CONFIRMACION"); }
-QString aceptar() { return tr("    Aceptar   "); }
-QString cerrar() { return tr("    Cerrar   "); }
-QString si() { return tr("     Sí    "); }
-QString no() { return tr("    No    "); }
+QString atencio() { return DialogTexts::tr("¡ ATENCIÓN !"); }
+QString error() { return DialogTexts::tr("ERROR"); }
+QString confirmacio() { return DialogTexts::tr("CONFIRMACION"); }
+QString aceptar() { return DialogTexts::tr("    Aceptar   "); }
+QString cerrar() { return DialogTexts::tr("    Cerrar   "); }
+QString si() { return DialogTexts::tr("     Sí    "); }
+QString no() { return DialogTexts::tr("    No    "); }
 
 DialogRequest warning(const QString &message, int autoCloseSeconds)
 {

@@ -5,17 +5,13 @@
 #include "core/base/Settings.h"
 #include "core/base/Version.h"
 #include "core/cloud/CloudJson.h"
+#include "core/cloud/CloudTexts.h"
 
 #include <QCoreApplication>
 #include <QJsonDocument>
 
 namespace quelta {
 namespace {
-
-QString text(const char *source)
-{
-    return QCoreApplication::translate("Cloud", source);
-}
 
 QString companyPath(const QString &company)
 {
@@ -122,7 +118,7 @@ void CloudAccess::ConnexioFireBase()
         return;
     emit sinInternet();
     prompter_.ElMeuMessageDlg({dialog::error(),
-                               text("Error de conexión con el servidor: \rNo se pudo resolver el nombre de servidor o su "
+                               CloudTexts::tr("Error de conexión con el servidor: \rNo se pudo resolver el nombre de servidor o su "
                                     "dirección\rCompruebe la conexión a internet"),
                                DialogType::Error, {DialogResult::Ok}, {dialog::aceptar()}, 8});
     state_.ErrorFirebase = result.error.text;
@@ -156,7 +152,7 @@ bool CloudAccess::renewToken()
         if (refreshed.ok() && !refreshed.user.idToken.isEmpty()) {
             state_.token = refreshed.user.idToken;
             refreshToken_ = refreshed.user.refreshToken.isEmpty() ? refreshToken_ : refreshed.user.refreshToken;
-            trace_.Escriure_REPortserie(text("Sesión renovada"));
+            trace_.Escriure_REPortserie(CloudTexts::tr("Sesión renovada"));
             return true;
         }
     }
@@ -167,7 +163,7 @@ bool CloudAccess::renewToken()
         return false;
     state_.token = signedIn.user.idToken;
     refreshToken_ = signedIn.user.refreshToken;
-    trace_.Escriure_REPortserie(text("Sesión renovada"));
+    trace_.Escriure_REPortserie(CloudTexts::tr("Sesión renovada"));
     return true;
 }
 
@@ -176,7 +172,7 @@ bool CloudAccess::renewToken()
 QString CloudAccess::readFailed()
 {
     emit sinInternet();
-    state_.ErrorFirebase = text("Error de conexión con el servidor\r");
+    state_.ErrorFirebase = CloudTexts::tr("Error de conexión con el servidor\r");
     return {};
 }
 
@@ -225,7 +221,7 @@ NodeRead CloudAccess::readNode(const QString &path)
         return {{}, answer.error};
     const std::optional<QJsonValue> value = parseJson(answer.body);
     if (!value)
-        return {{}, CloudError::of(CloudErrorKind::BadAnswer, text("Respuesta no válida del servidor"))};
+        return {{}, CloudError::of(CloudErrorKind::BadAnswer, CloudTexts::tr("Respuesta no válida del servidor"))};
     return {*value, {}};
 }
 
@@ -284,7 +280,7 @@ DeviceListing CloudAccess::readDevices()
 
 QString CloudAccess::databaseError(const CloudError &error) const
 {
-    return text("Error de acceso a la base de datos: ") + error.text;
+    return CloudTexts::tr("Error de acceso a la base de datos: ") + error.text;
 }
 
 CloudError CloudAccess::patchTraced(const QString &path, const QJsonObject &object, bool traced)
@@ -311,7 +307,7 @@ bool CloudAccess::writeCompanyKey(const QString &company, const QString &install
     // An empty company would write the keys over "Companies" itself, a reference without its
     // installer into an installer called "References".
     if (company.isEmpty() || (!reference.isEmpty() && installer.isEmpty())) {
-        state_.ErrorFirebase = databaseError(CloudError::of(CloudErrorKind::BadRequest, text("datos incompletos")));
+        state_.ErrorFirebase = databaseError(CloudError::of(CloudErrorKind::BadRequest, CloudTexts::tr("datos incompletos")));
         return false;
     }
     const QString stamp = now();
@@ -388,7 +384,7 @@ int CloudAccess::ComprovaVersioRTDB()
     const NodeRead stored = readNode(QStringLiteral("Versions/PCNewVersionAvailable"));
     if (!stored.ok()) {
         // Unknown is not missing: writing ours now could hide a newer version from everyone.
-        trace_.Escriure_REPortserie(text("Versión no comprobada: ") + stored.error.text, TraceColour::Red);
+        trace_.Escriure_REPortserie(CloudTexts::tr("Versión no comprobada: ") + stored.error.text, TraceColour::Red);
         return 1;
     }
     QString version = plainText(stored.value);
@@ -399,14 +395,14 @@ int CloudAccess::ComprovaVersioRTDB()
     const std::optional<qlonglong> newest = versionNumber(version);
     const std::optional<qlonglong> ours = versionNumber(kProgramVersion);
     if (!newest || !ours) {
-        trace_.Escriure_REPortserie(text("Versión no válida en el servidor: ") + version, TraceColour::Red);
+        trace_.Escriure_REPortserie(CloudTexts::tr("Versión no válida en el servidor: ") + version, TraceColour::Red);
         return 1;
     }
     if (*newest <= *ours)
         return 1;
     const NodeRead blocking = readNode(QStringLiteral("Versions/PCBlockingCondition"));
     const bool mustUpdate = blocking.ok() && flagOf(blocking.value);
-    const bool downloading = prompter_.ElMeuMessageDlgHyperlink(dialog::atencio(), text("Hay una nueva versión disponible\r\n"));
+    const bool downloading = prompter_.ElMeuMessageDlgHyperlink(dialog::atencio(), CloudTexts::tr("Hay una nueva versión disponible\r\n"));
     // The download link ends the program too.
     return mustUpdate || downloading ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 #include "core/cloud/DatabaseClient.h"
 
 #include "core/cloud/CloudJson.h"
+#include "core/cloud/CloudTexts.h"
 #include "core/cloud/HttpExchange.h"
 
 #include <QCoreApplication>
@@ -9,11 +10,6 @@
 
 namespace quelta {
 namespace {
-
-QString text(const char *source)
-{
-    return QCoreApplication::translate("Cloud", source);
-}
 
 QueryItems queryItems(const QString &token, const DatabaseQuery &query)
 {
@@ -86,9 +82,9 @@ DatabaseAnswer DatabaseClient::send(const QByteArray &verb, const QStringList &p
 {
     const std::optional<QStringList> segments = addressable(path);
     if (!segments)
-        return {{}, CloudError::of(CloudErrorKind::BadRequest, text("Ruta no válida: ") + path.join(QLatin1Char('/')))};
+        return {{}, CloudError::of(CloudErrorKind::BadRequest, CloudTexts::tr("Ruta no válida: ") + path.join(QLatin1Char('/')))};
     if (tokens_.idToken().isEmpty())
-        return {{}, CloudError::of(CloudErrorKind::BadRequest, text("Sin sesión iniciada"))};
+        return {{}, CloudError::of(CloudErrorKind::BadRequest, CloudTexts::tr("Sin sesión iniciada"))};
     DatabaseAnswer answer = sendOnce(verb, *segments, query, body);
     // An expired or otherwise refused token: once more with a new one.
     if (answer.error.httpStatus == 401 && tokens_.renewToken())

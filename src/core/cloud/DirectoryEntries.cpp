@@ -7,20 +7,20 @@
 namespace quelta {
 namespace {
 
-QString tr(const char *text)
+struct DirectoryTexts
 {
-    return QCoreApplication::translate("DirectoryEntries", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(DirectoryEntries)
+};
 
 // The shared names of states 0 to 6; nothing for the others.
 QString knownStateText(int state)
 {
     if (state == 0)
-        return tr("Desactivado");
+        return DirectoryTexts::tr("Desactivado");
     if (state >= 1 && state <= 3)
-        return tr("Perdido");
+        return DirectoryTexts::tr("Perdido");
     if (state >= 4 && state <= 6)
-        return tr("Conectado");
+        return DirectoryTexts::tr("Conectado");
     return {};
 }
 
@@ -34,24 +34,24 @@ DirectoryEntry entryOf(const DeviceRecord &device)
 
 bool DirectoryEntry::ethernetConnected() const
 {
-    return ethernet == tr("Conectado");
+    return ethernet == DirectoryTexts::tr("Conectado");
 }
 
 bool DirectoryEntry::gprsConnected() const
 {
-    return gprs == tr("Conectado");
+    return gprs == DirectoryTexts::tr("Conectado");
 }
 
 QString ethernetStateText(int state)
 {
     const QString known = knownStateText(state);
-    return known.isEmpty() ? tr("No ADSL") : known;
+    return known.isEmpty() ? DirectoryTexts::tr("No ADSL") : known;
 }
 
 QString gprsStateText(int state)
 {
     const QString known = knownStateText(state);
-    return known.isEmpty() ? tr("No GPRS") : known;
+    return known.isEmpty() ? DirectoryTexts::tr("No GPRS") : known;
 }
 
 QList<DirectoryEntry> directoryEntries(const QList<DeviceRecord> &devices, const DirectorySearch &search)

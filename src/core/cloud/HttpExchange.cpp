@@ -1,5 +1,7 @@
 #include "core/cloud/HttpExchange.h"
 
+#include "core/cloud/CloudTexts.h"
+
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
@@ -10,11 +12,6 @@
 
 namespace quelta {
 namespace {
-
-QString text(const char *source)
-{
-    return QCoreApplication::translate("Cloud", source);
-}
 
 } // namespace
 
@@ -41,7 +38,7 @@ HttpAnswer exchange(QNetworkAccessManager &network, QNetworkRequest request, con
 
     HttpAnswer answer;
     if (timedOut) {
-        answer.error = CloudError::of(CloudErrorKind::Timeout, text("El servidor no responde"));
+        answer.error = CloudError::of(CloudErrorKind::Timeout, CloudTexts::tr("El servidor no responde"));
         return answer;
     }
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);

@@ -10,14 +10,14 @@
 namespace quelta {
 namespace {
 
-QString text(const char *source)
+struct SignInTexts
 {
-    return QCoreApplication::translate("SignIn", source);
-}
+    Q_DECLARE_TR_FUNCTIONS(SignIn)
+};
 
 QString shownError(const QString &error)
 {
-    return text("¡ ERROR !\r") + error + QLatin1Char('\r');
+    return SignInTexts::tr("¡ ERROR !\r") + error + QLatin1Char('\r');
 }
 
 QString member(const QJsonObject &record, const char *name)
@@ -36,33 +36,33 @@ SignIn::SignIn(CloudAccess &cloud, AppSettings *settings, DiagnosticTrace &trace
 
 QString SignIn::noRegistrat()
 {
-    return text("Correo electrónico no registrado.\rPor favor, entre los datos solicitados.");
+    return SignInTexts::tr("Correo electrónico no registrado.\rPor favor, entre los datos solicitados.");
 }
 
 QString SignIn::noVerificat()
 {
-    return text("Correo electrónico no verificado.\rPor favor, siga las instrucciones recibidas en su correo para "
+    return SignInTexts::tr("Correo electrónico no verificado.\rPor favor, siga las instrucciones recibidas en su correo para "
                 "realizar la verificación\rY después vuelva a pulsar \"Nuevo Usuario\"");
 }
 
 QString SignIn::noInstalador()
 {
-    return text("No puede acceder al programa porque no es instalador");
+    return SignInTexts::tr("No puede acceder al programa porque no es instalador");
 }
 
 QString SignIn::correuIncorrecte()
 {
-    return text("Correo electrónico incorrecto.\rPor favor, asegúrese de entrar un correo válido.");
+    return SignInTexts::tr("Correo electrónico incorrecto.\rPor favor, asegúrese de entrar un correo válido.");
 }
 
 QString SignIn::contrasenyaInvalida()
 {
-    return text("Contraseña inválida.\rPor favor, introduzca la contraseña correcta.");
+    return SignInTexts::tr("Contraseña inválida.\rPor favor, introduzca la contraseña correcta.");
 }
 
 QString SignIn::massaIntents()
 {
-    return text("Demasiados intentos de cambio fallidos.\rEspere un momento y vuelva a intentarlo.");
+    return SignInTexts::tr("Demasiados intentos de cambio fallidos.\rEspere un momento y vuelva a intentarlo.");
 }
 
 SignInResult SignIn::mapped(const CloudError &error, bool signingUp) const
@@ -82,7 +82,7 @@ SignInResult SignIn::mapped(const CloudError &error, bool signingUp) const
     if (code == QLatin1String("TOO_MANY_ATTEMPTS_TRY_LATER"))
         return {SignInStatus::Refused, massaIntents()};
     if (!signingUp && code == QLatin1String("USER_DISABLED"))
-        return {SignInStatus::Refused, text("No se puede acceder ya que este usuario está inhabilitado")};
+        return {SignInStatus::Refused, SignInTexts::tr("No se puede acceder ya que este usuario está inhabilitado")};
     return {SignInStatus::Refused, error.text};
 }
 
@@ -99,7 +99,7 @@ SignInResult SignIn::checkUser(const IdentityUser &user)
     if (looked.user.emailVerified != true)
         return {SignInStatus::Unverified, noVerificat()};
     if (!cloud_.CheckAndCreateRealTimeDBClass())
-        return {SignInStatus::Refused, text("Error de acceso a RealTime DataBase")};
+        return {SignInStatus::Refused, SignInTexts::tr("Error de acceso a RealTime DataBase")};
     return {};
 }
 
@@ -130,8 +130,8 @@ NewUserResult SignIn::AltaNouUsuariFirebase(const QString &email, const QString 
         return {result, {}};
     }
     NewUserResult outcome;
-    outcome.information = text("¡ ATENCION !\rSe ha enviado un mensaje a ") + email
-        + text(" para su verificación\rSiga las instrucciones que se indican\rY después vuelva a pulsar \"Nuevo Usuario\"");
+    outcome.information = SignInTexts::tr("¡ ATENCION !\rSe ha enviado un mensaje a ") + email
+        + SignInTexts::tr(" para su verificación\rSiga las instrucciones que se indican\rY después vuelva a pulsar \"Nuevo Usuario\"");
     // A sign-up answer does not say "registered": the address is verified first.
     if (created.user.registered != true)
         outcome.result = {SignInStatus::Unverified, noVerificat()};
@@ -142,17 +142,17 @@ NewUserResult SignIn::AltaNouUsuariFirebase(const QString &email, const QString 
 Notice SignIn::ResetPasswordFirebase(const QString &email)
 {
     if (email.trimmed().isEmpty())
-        return {Notice::Kind::Warning, text("¡ ATENCION !\rPara pedir la contraseña debe entrar el Correo electrónico\r")};
+        return {Notice::Kind::Warning, SignInTexts::tr("¡ ATENCION !\rPara pedir la contraseña debe entrar el Correo electrónico\r")};
     if (cloud_.identity().sendPasswordReset(email).failed())
         return {Notice::Kind::Information,
-                text("¡ ERROR !\rNo se podido enviar un mensaje a ") + email + text(" para restablecer la contraseña")};
+                SignInTexts::tr("¡ ERROR !\rNo se podido enviar un mensaje a ") + email + SignInTexts::tr(" para restablecer la contraseña")};
     return {Notice::Kind::Information,
-            text("¡ ATENCION !\rSe ha enviado un mensaje a ") + email + text(" para restablecer la contraseña")};
+            SignInTexts::tr("¡ ATENCION !\rSe ha enviado un mensaje a ") + email + SignInTexts::tr(" para restablecer la contraseña")};
 }
 
 QString SignIn::accessError(const CloudError &error) const
 {
-    return text("Error de acceso a la base de datos: ") + error.text;
+    return SignInTexts::tr("Error de acceso a la base de datos: ") + error.text;
 }
 
 QString SignIn::userPath() const
@@ -231,7 +231,7 @@ QString SignIn::LoginEmpresaRTDB(const QString &company, const QString &installe
                 return shownError(state.ErrorFirebase);
         } else if (member(record, "companyKey") != company || member(record, "installer") != installer
                    || member(record, "reference") != reference) {
-            return shownError(state.ErrorFirebase = text(
+            return shownError(state.ErrorFirebase = SignInTexts::tr(
                                   "La empresa, el instalador o la referencia no coinciden con los de este usuario.\rPor "
                                   "favor, introduzca los datos correctos o registre un nuevo usuario"));
         }

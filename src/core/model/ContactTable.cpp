@@ -9,10 +9,10 @@
 namespace quelta {
 namespace {
 
-QString caption(const char *source)
+struct ContactTexts
 {
-    return QCoreApplication::translate("Contacts", source);
-}
+    Q_DECLARE_TR_FUNCTIONS(Contacts)
+};
 
 // Without regard to case, in the user's locale.
 int compareTexts(const QString &a, const QString &b)
@@ -39,11 +39,11 @@ ContactTable::ContactTable(Kind kind, QObject *parent)
 
 QStringList ContactTable::titles(Kind kind)
 {
-    QString reference = caption("Referencia: ");
+    QString reference = ContactTexts::tr("Referencia: ");
     reference.remove(QLatin1Char(':'));
     if (kind == Kind::Phones)
-        return {caption("Borrar"), caption("Teléfonos"), reference, caption("Habilita"), caption("Botón")};
-    return {caption("Borrar"), caption("Email"), caption("Alias"), caption("Habilita"), caption("Botón"), QString()};
+        return {ContactTexts::tr("Borrar"), ContactTexts::tr("Teléfonos"), reference, ContactTexts::tr("Habilita"), ContactTexts::tr("Botón")};
+    return {ContactTexts::tr("Borrar"), ContactTexts::tr("Email"), ContactTexts::tr("Alias"), ContactTexts::tr("Habilita"), ContactTexts::tr("Botón"), QString()};
 }
 
 QList<int> ContactTable::widths(Kind kind)

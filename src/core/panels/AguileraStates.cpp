@@ -57,7 +57,7 @@ QStringList aguileraEntries(const QString &list)
         if (entries.size() == 3)
             break;
         if (entry.contains(QLatin1String("9999"))) {
-            entries << QStringLiteral("9999 ") + panelText("Zona de sistema");
+            entries << QStringLiteral("9999 ") + PanelTexts::tr("Zona de sistema");
             continue;
         }
         const qsizetype equals = entry.indexOf(QLatin1Char('='));
@@ -83,7 +83,7 @@ QStringList aguileraMemo(const QStringList &entries, int count, const QString &w
             lines << QString();
         const bool test = entry.contains(QLatin1String("  *"));
         lines << QLatin1Char(' ') + QString::number(number) + QLatin1Char('/') + QString::number(count) + word
-                + (test ? panelText(" (PRUEBAS)") : QString());
+                + (test ? PanelTexts::tr(" (PRUEBAS)") : QString());
         lines << QStringLiteral("   ") + QString(entry).remove(QLatin1Char('*'));
     }
     return lines;
@@ -136,10 +136,10 @@ void PanelStates::showAguileraList(AguileraList list)
         display_.setFill(QLatin1String(control), shade);
     const int count = display_.counter(QLatin1String(chosen.counter));
     display_.setCaption(QStringLiteral("LAguiInfo"),
-                        panelText(chosen.heading) + QString::number(count) + QLatin1Char(' ') + panelText("zonas"));
+                        PanelTexts::tr(chosen.heading) + QString::number(count) + QLatin1Char(' ') + PanelTexts::tr("zonas"));
     display_.clearLines(QStringLiteral("MAguiInfo"));
     display_.addLines(QStringLiteral("MAguiInfo"),
-                      aguileraMemo(display_.list(QLatin1String(chosen.entries)), count, panelText(chosen.word)));
+                      aguileraMemo(display_.list(QLatin1String(chosen.entries)), count, PanelTexts::tr(chosen.word)));
     display_.setVisible(QStringLiteral("MAguiInfo"), true);
     display_.setLampColour(QLatin1String(chosen.lamp), chosen.lit);
 }

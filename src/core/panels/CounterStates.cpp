@@ -67,7 +67,7 @@ void PanelStates::bcState(const QString &text, bool bc216)
     if (bc216) {
         const int level = fields::hexValue(parts.value(7)).value_or(0);
         const QString access = QStringLiteral("REBC216Autoritzacio");
-        display_.setCaption(access, level == 1 ? panelText("Nivel usuario") : level == 2 ? panelText("Nivel instalador") : panelText("---"));
+        display_.setCaption(access, level == 1 ? PanelTexts::tr("Nivel usuario") : level == 2 ? PanelTexts::tr("Nivel instalador") : PanelTexts::tr("---"));
         display_.setFont(access, level == 1 || level == 2 ? colour::darkYellow : colour::grey);
     }
     events_.showBcList(family);
@@ -80,7 +80,7 @@ void PanelStates::Info_Central_Syncro(const QString &text)
     const auto count = [&parts](SyncroField field) { return number(parts.value(field)); };
     const QString memo = QStringLiteral("MSyncroPantalla");
     display_.clearLines(memo);
-    display_.addLines(memo, {panelText(" ZONA EN ALARMA") + QLatin1Char('=') + fields::padded(count(Fire), 3)
+    display_.addLines(memo, {PanelTexts::tr(" ZONA EN ALARMA") + QLatin1Char('=') + fields::padded(count(Fire), 3)
                                  + QStringLiteral("  AVER=") + fields::padded(count(Fault), 3)
                                  + QStringLiteral("  DESACT=") + fields::padded(count(Disablement), 3),
                              QString()});

@@ -16,19 +16,19 @@ namespace {
 bool mayWrite(Prompter &prompter, const QString &path)
 {
     return !QFile::exists(path)
-        || prompter.ElMeuMessageDlg(dialog::confirmation(panelText("Este fichero ya existe, ¿desea sobreescribirlo?")))
+        || prompter.ElMeuMessageDlg(dialog::confirmation(PanelTexts::tr("Este fichero ya existe, ¿desea sobreescribirlo?")))
                == DialogResult::Yes;
 }
 
 void showWriteError(Prompter &prompter, const QString &path, const QString &error)
 {
-    prompter.ElMeuMessageDlg({dialog::error(), panelText("Error al guardar : ") + path + QLatin1Char('\r') + error,
+    prompter.ElMeuMessageDlg({dialog::error(), PanelTexts::tr("Error al guardar : ") + path + QLatin1Char('\r') + error,
                               DialogType::Error, {DialogResult::Ok}, {dialog::aceptar()}});
 }
 
 void showBadFile(Prompter &prompter, const QString &path)
 {
-    prompter.ElMeuMessageDlg({panelText("Fichero error"), path + QStringLiteral("\r\n\r\n") + panelText("Este fichero no es correcto"),
+    prompter.ElMeuMessageDlg({PanelTexts::tr("Fichero error"), path + QStringLiteral("\r\n\r\n") + PanelTexts::tr("Este fichero no es correcto"),
                               DialogType::Error, {DialogResult::Ok}, {dialog::cerrar()}});
 }
 

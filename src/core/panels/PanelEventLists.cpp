@@ -51,7 +51,7 @@ QString id3000DeviceType(int type)
         QT_TRANSLATE_NOOP("Panels", "Sensor Multicriterio"),
         "",
     };
-    return type >= 0 && type < 16 && *names[type] ? panelText(names[type]) : QString();
+    return type >= 0 && type < 16 && *names[type] ? PanelTexts::tr(names[type]) : QString();
 }
 
 // The AD300 fault types and the named strings that describe them.
@@ -131,8 +131,8 @@ QString syncroCaption(int kind, bool fromCloud)
         QT_TRANSLATE_NOOP("Panels", "DESACTIVACIÓN: "), QT_TRANSLATE_NOOP("Panels", "ALARMA TÉCNICA: "),
     };
     if (kind == 9)
-        return fromCloud ? panelText("MODO DE PRUEBA") : panelText("PRUEBA: ");
-    return kind >= 1 && kind <= 8 ? panelText(captions[kind - 1]) : QString();
+        return fromCloud ? PanelTexts::tr("MODO DE PRUEBA") : PanelTexts::tr("PRUEBA: ");
+    return kind >= 1 && kind <= 8 ? PanelTexts::tr(captions[kind - 1]) : QString();
 }
 
 QStringList syncroEventLines(const SyncroEvent &event, bool fromCloud)
@@ -143,10 +143,10 @@ QStringList syncroEventLines(const SyncroEvent &event, bool fromCloud)
     if (event.zone < 1) {
         if (event.type == QLatin1String("1C") || event.type == QLatin1String("1D"))
             return {headed, QStringLiteral("LOOP= ") + QString::number(event.address + 1) + QStringLiteral("   CENT= 1"),
-                    event.type == QLatin1String("1C") ? panelText("Corto circuito en lazo") : panelText("Circuito abierto en lazo")};
+                    event.type == QLatin1String("1C") ? PanelTexts::tr("Corto circuito en lazo") : PanelTexts::tr("Circuito abierto en lazo")};
         if (event.type == QLatin1String("12")) {
             QStringList lines;
-            const QString where = panelText("ZONA") + QLatin1Char(' ') + zone + QStringLiteral(" *");
+            const QString where = PanelTexts::tr("ZONA") + QLatin1Char(' ') + zone + QStringLiteral(" *");
             if (event.address >= 0 && event.address <= 3)
                 lines << kTab + QStringLiteral("* AVERIAS: ACUSTICO ") + QString::number(event.address + 1) + QLatin1Char(' ')
                         + where;
@@ -156,17 +156,17 @@ QStringList syncroEventLines(const SyncroEvent &event, bool fromCloud)
                 lines << kTab + QStringLiteral("* AVERIAS: EXTINCION ") + where;
             else if (event.address == 11)
                 lines << kTab + QStringLiteral("* AVERIAS: AVISO DE AVERIA ") + where;
-            return lines << panelText("Avería de salida supervisada");
+            return lines << PanelTexts::tr("Avería de salida supervisada");
         }
         return {QStringLiteral("AD=") + padded(event.address, 3) + QStringLiteral("   LP=") + QString::number(event.loop)
                     + QStringLiteral("   CENT= 1"),
                 event.text};
     }
     if (event.kind == 7)
-        return {headed, panelText("ZONA") + QLatin1Char('=') + zone, panelText("desactivado zona")};
+        return {headed, PanelTexts::tr("ZONA") + QLatin1Char('=') + zone, PanelTexts::tr("desactivado zona")};
     if (event.kind == 9)
-        return {headed, panelText("ZONA") + QLatin1Char('=') + zone + QStringLiteral("   CENT=1"), panelText("Modo de prueba audible")};
-    return {kTab + QStringLiteral("* ") + caption + panelText("ZONA") + QStringLiteral("  ") + padded(event.zone, 2)
+        return {headed, PanelTexts::tr("ZONA") + QLatin1Char('=') + zone + QStringLiteral("   CENT=1"), PanelTexts::tr("Modo de prueba audible")};
+    return {kTab + QStringLiteral("* ") + caption + PanelTexts::tr("ZONA") + QStringLiteral("  ") + padded(event.zone, 2)
                 + QStringLiteral(" *"),
             QStringLiteral("AD=") + padded(event.address, 3) + QStringLiteral(".00   LP=") + QString::number(event.loop)
                 + QStringLiteral("   CENT= 01"),
@@ -211,7 +211,7 @@ void PanelEventLists::showReadError()
     const QString error = source_.ErrorFirebase();
     if (error.isEmpty())
         return;
-    prompter_.ElMeuMessageDlg({dialog::error(), error + QLatin1Char('\n') + panelText("Compruebe la conexión a internet"),
+    prompter_.ElMeuMessageDlg({dialog::error(), error + QLatin1Char('\n') + PanelTexts::tr("Compruebe la conexión a internet"),
                                DialogType::Error, {DialogResult::Ok}, {QStringLiteral("    Aceptar   ")}, 8});
 }
 
@@ -228,7 +228,7 @@ void PanelEventLists::selectBcCounter(PanelFamily family, int tag)
         return;
     (isBc216(family) ? bc216Selected_ : bc600Selected_) = tag;
     const int count = display_.counter(bcCounterLabel(family, *counter));
-    display_.setCaption(bcHeading(family), QString::number(count) + QString(5, QLatin1Char(' ')) + panelText(counter->caption));
+    display_.setCaption(bcHeading(family), QString::number(count) + QString(5, QLatin1Char(' ')) + PanelTexts::tr(counter->caption));
     if (count <= 0) {
         display_.clearLines(bcBox(family));
         display_.setFont(bcBox(family), colour::blue);
@@ -296,7 +296,7 @@ void PanelEventLists::AgafaEventsAD300(const QString &kind, int total)
         const QString text = brace < 0 ? QString()
                                        : piece.mid(brace + 1).remove(QLatin1Char('}')).replace(QLatin1Char(':'), QLatin1Char('='))
                                              .section(QLatin1Char('='), 1, 1);
-        display_.addLine(memo, {panelText("Evento: ") + QString::number(n++) + panelText(" de ") + QString::number(total)});
+        display_.addLine(memo, {PanelTexts::tr("Evento: ") + QString::number(n++) + PanelTexts::tr(" de ") + QString::number(total)});
         const QString central = QString::number(*panel);
         const QStringList located = {
             QStringLiteral("Cent : ") + central + kTab + QStringLiteral("Zona : ") + QString::number(*zone)
@@ -310,9 +310,9 @@ void PanelEventLists::AgafaEventsAD300(const QString &kind, int total)
             else
                 display_.addLines(memo, {QString(5, QLatin1Char(' ')) + text, kTab + kTab + QStringLiteral("Central:  ") + central});
         } else if (kind == QLatin1String("Disablement")) {
-            display_.addLines(memo, {kTab + QStringLiteral("** ") + panelText("DESCONEXION ZONA") + QStringLiteral(" **"), located.at(0)});
+            display_.addLines(memo, {kTab + QStringLiteral("** ") + PanelTexts::tr("DESCONEXION ZONA") + QStringLiteral(" **"), located.at(0)});
         } else if (kind == QLatin1String("Fire")) {
-            display_.addLine(memo, {kTab + kTab + QStringLiteral("*** ") + panelText("Alarma").toUpper() + QStringLiteral(" ***")});
+            display_.addLine(memo, {kTab + kTab + QStringLiteral("*** ") + PanelTexts::tr("Alarma").toUpper() + QStringLiteral(" ***")});
             if (*zone != 0)
                 display_.addLines(memo, located);
             else
@@ -361,10 +361,10 @@ void PanelEventLists::addId3000Event(const QString &event)
     // The display is olive while the panel is live, silver otherwise; its text stands out in black.
     const Colour shade = display_.live() ? colour::darkYellow : colour::silver;
     const QString box = QStringLiteral("REID3000Pantalla");
-    display_.addLine(box, {panelText(headings.value(kind)) + QStringLiteral(": ") + panelText("ZONA") + QStringLiteral("   ")
+    display_.addLine(box, {PanelTexts::tr(headings.value(kind)) + QStringLiteral(": ") + PanelTexts::tr("ZONA") + QStringLiteral("   ")
                                + QString::number(fields::number(key.mid(12, 3))) + QString(36, QLatin1Char(' ')),
                            colour::black, true, 14});
-    display_.addLines(box, {panelText("DESCRIPCION") + QStringLiteral(": ID3000           L")
+    display_.addLines(box, {PanelTexts::tr("DESCRIPCION") + QStringLiteral(": ID3000           L")
                                 + QString::number(fields::number(key.mid(10, 2))) + QStringLiteral("  ") + key.mid(7, 3),
                             value.mid(14), id3000DeviceType(fields::number(value.mid(6, 2))), QString()},
                       colour::black);
@@ -400,7 +400,7 @@ void PanelEventLists::AgafaEventsAvenarBosch(const QString &kind, const QString 
         if (i > 0)
             display_.addLine(box, {QString(), font});
         display_.addLines(box,
-                          {word + kTab + panelText("Dirección lógica") + kTab + padded(*address, 4) + QLatin1Char('-') + padded(*sub, 2),
+                          {word + kTab + PanelTexts::tr("Dirección lógica") + kTab + padded(*address, 4) + QLatin1Char('-') + padded(*sub, 2),
                            QLatin1Char('#') + padded(++i, 3)},
                           font);
     }
@@ -423,7 +423,7 @@ void PanelEventLists::selectAvenarBoschList(const QString &panel)
     };
     for (const Selector &selector : selectors) {
         if (panel == QLatin1String(selector.panel) && display_.counter(QLatin1String(selector.counter)) != 0)
-            AgafaEventsAvenarBosch(QLatin1String(selector.kind), panelText(selector.word));
+            AgafaEventsAvenarBosch(QLatin1String(selector.kind), PanelTexts::tr(selector.word));
     }
 }
 

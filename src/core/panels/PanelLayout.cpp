@@ -66,7 +66,7 @@ void PanelLayout::show(PanelFamily family)
 void PanelLayout::MostraPEstaAgui2(bool show)
 {
     display_.setInnerLook(QStringLiteral("PEstatAgui2"), inner(!show, {}, {}, show ? 20 : 0));
-    display_.setCaption(QStringLiteral("PEstatAgui2"), show ? panelText("CENTRAL EN TELECONTROL") : QString());
+    display_.setCaption(QStringLiteral("PEstatAgui2"), show ? PanelTexts::tr("CENTRAL EN TELECONTROL") : QString());
 }
 
 void PanelLayout::MostraPEstatBC600(bool show)
@@ -118,7 +118,7 @@ void PanelLayout::MostraPEstatCofem(bool show)
     const bool clvr = link_.central.contains(QLatin1String("CLVR"));
     display_.setCaption(QStringLiteral("LCofemNom"), clvr ? QStringLiteral("     CLVR") : QStringLiteral("K-CONECTA"));
     display_.setCaption(QStringLiteral("LCentralCofemNom"),
-                        panelText("CENTRAL DE INCENDIOS ") + (clvr ? QStringLiteral("CLVR") : QStringLiteral("K-CONECTA")));
+                        PanelTexts::tr("CENTRAL DE INCENDIOS ") + (clvr ? QStringLiteral("CLVR") : QStringLiteral("K-CONECTA")));
     // Rounded as the AE/C5 screen, but never captioned as under telecontrol: the Cofem has none.
     display_.setInnerLook(QStringLiteral("PEstatCofem"), inner(show, {}, {}, 20));
 }
@@ -209,7 +209,7 @@ void PanelLayout::Inicialitza_PEstat()
                                       {"BBAguiDesconnec", QT_TRANSLATE_NOOP("Panels", " Desconexión")},
                                       {"BBAguiProva", QT_TRANSLATE_NOOP("Panels", " Prueba")}};
     for (const auto &button : buttons) {
-        display_.setCaption(QLatin1String(button[0]), panelText(button[1]));
+        display_.setCaption(QLatin1String(button[0]), PanelTexts::tr(button[1]));
         display_.setFont(QLatin1String(button[0]), colour::grey);
     }
     display_.setCaption(QStringLiteral("LAguiInfo"), QString());
@@ -265,7 +265,7 @@ void PanelLayout::Inicialitza_PEstat()
                                            {"LProvaID3000", QT_TRANSLATE_NOOP("Panels", " Prueba")},
                                            {"LAnullatID3000", QT_TRANSLATE_NOOP("Panels", "Anulado")}};
     for (const auto &label : id3000Labels)
-        display_.setCaption(QLatin1String(label[0]), panelText(label[1]));
+        display_.setCaption(QLatin1String(label[0]), PanelTexts::tr(label[1]));
 }
 
 } // namespace quelta

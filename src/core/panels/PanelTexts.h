@@ -1,14 +1,13 @@
 #pragma once
 
 #include <QCoreApplication>
-#include <QString>
 
 namespace quelta {
 
 // The panel screens' own texts, translated in the context "Panels".
-inline QString panelText(const char *source)
+struct PanelTexts
 {
-    return QCoreApplication::translate("Panels", source);
-}
+    Q_DECLARE_TR_FUNCTIONS(Panels)
+};
 
 } // namespace quelta

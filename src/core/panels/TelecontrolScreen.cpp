@@ -14,7 +14,7 @@ void showAguileraTelecontrol(PanelDisplay &display, bool on)
         display.setVisible(QLatin1String(label), on);
     const QString screen = QStringLiteral("PEstatAgui");
     display.setFill(screen, on ? colour::olive : colour::grey);
-    display.setCaption(screen, on ? panelText("CENTRAL EN TELECONTROL") : QString());
+    display.setCaption(screen, on ? PanelTexts::tr("CENTRAL EN TELECONTROL") : QString());
 }
 
 } // namespace quelta

@@ -262,7 +262,7 @@ void PanelStates::zafirEvents(const QString &field)
         opened = true;
         if (spaced && !display_.lines(box).isEmpty())
             display_.addLine(box, {});
-        display_.addLine(box, {panelText(title), colour::white});
+        display_.addLine(box, {PanelTexts::tr(title), colour::white});
     };
     int number = 0;
     for (qsizetype at = 0; at + 6 <= field.size(); at += 6) {

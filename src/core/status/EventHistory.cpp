@@ -14,8 +14,6 @@
 namespace quelta {
 namespace {
 
-#define EVENT_TEXT(text) QT_TRANSLATE_NOOP("EventHistory", text)
-
 QString translated(const char *text)
 {
     return QCoreApplication::translate("EventHistory", text);
@@ -107,24 +105,24 @@ int offsetSeconds(const QString &offset)
 const QList<EventCodeText> &LlistaEvents()
 {
     static const QList<EventCodeText> table = {
-        {55001, EVENT_TEXT("Abierta")},
-        {55000, EVENT_TEXT("Cerrada")},
-        {55111, EVENT_TEXT("Orden de abrir")},
-        {55110, EVENT_TEXT("Orden de cerrar")},
-        {55011, EVENT_TEXT("Abriendo")},
-        {55010, EVENT_TEXT("Cerrando")},
-        {66001, EVENT_TEXT("Llamada recibida: abriendo puerta")},
-        {66002, EVENT_TEXT("Fuera del horario permitido")},
-        {66004, EVENT_TEXT("Número no habilitado")},
-        {66003, EVENT_TEXT("Número no registrado")},
-        {77000, EVENT_TEXT("Orden dada a la Central")},
-        {77011, EVENT_TEXT("Orden dada a las Salidas")},
-        {55112, EVENT_TEXT("Usuario fuera del horario permitido")},
-        {55114, EVENT_TEXT("Usuario no habilitado")},
-        {55115, EVENT_TEXT("Usuario demasiado lejos")},
-        {55116, EVENT_TEXT("Posición del usuario desconocida")},
-        {55117, EVENT_TEXT("Posición del equipo no registrada")},
-        {55118, EVENT_TEXT("Entrada no activada")},
+        {55001, QT_TRANSLATE_NOOP("EventHistory", "Abierta")},
+        {55000, QT_TRANSLATE_NOOP("EventHistory", "Cerrada")},
+        {55111, QT_TRANSLATE_NOOP("EventHistory", "Orden de abrir")},
+        {55110, QT_TRANSLATE_NOOP("EventHistory", "Orden de cerrar")},
+        {55011, QT_TRANSLATE_NOOP("EventHistory", "Abriendo")},
+        {55010, QT_TRANSLATE_NOOP("EventHistory", "Cerrando")},
+        {66001, QT_TRANSLATE_NOOP("EventHistory", "Llamada recibida: abriendo puerta")},
+        {66002, QT_TRANSLATE_NOOP("EventHistory", "Fuera del horario permitido")},
+        {66004, QT_TRANSLATE_NOOP("EventHistory", "Número no habilitado")},
+        {66003, QT_TRANSLATE_NOOP("EventHistory", "Número no registrado")},
+        {77000, QT_TRANSLATE_NOOP("EventHistory", "Orden dada a la Central")},
+        {77011, QT_TRANSLATE_NOOP("EventHistory", "Orden dada a las Salidas")},
+        {55112, QT_TRANSLATE_NOOP("EventHistory", "Usuario fuera del horario permitido")},
+        {55114, QT_TRANSLATE_NOOP("EventHistory", "Usuario no habilitado")},
+        {55115, QT_TRANSLATE_NOOP("EventHistory", "Usuario demasiado lejos")},
+        {55116, QT_TRANSLATE_NOOP("EventHistory", "Posición del usuario desconocida")},
+        {55117, QT_TRANSLATE_NOOP("EventHistory", "Posición del equipo no registrada")},
+        {55118, QT_TRANSLATE_NOOP("EventHistory", "Entrada no activada")},
     };
     return table;
 }
@@ -191,8 +189,8 @@ QString historyMessage(const QJsonObject &record, const QStringList &doorNames)
     }
     if (const std::optional<int> button = wholeNumberOf(fields.value(QLatin1String("buttonnumber")));
         button && *button >= 1 && *button <= 4) {
-        message += QLatin1Char(' ') + translated(EVENT_TEXT("Botón")) + QLatin1Char(' ') + QString::number(*button)
-            + QStringLiteral("  ") + doorNames.value(*button - 1);
+        message += QLatin1Char(' ') + translated(QT_TRANSLATE_NOOP("EventHistory", "Botón")) + QLatin1Char(' ')
+            + QString::number(*button) + QStringLiteral("  ") + doorNames.value(*button - 1);
     }
     return message;
 }
@@ -266,9 +264,10 @@ HistoryList parseHistory(const QByteArray &json, const HistoryRules &rules)
 
 QStringList historyTitles()
 {
-    return {translated(EVENT_TEXT("N.")),      translated(EVENT_TEXT("Fecha")),
-            translated(EVENT_TEXT("Hora")),    translated(EVENT_TEXT("Usuario")),
-            translated(EVENT_TEXT("Referencia")), translated(EVENT_TEXT("DESCRIPCION"))};
+    return {translated(QT_TRANSLATE_NOOP("EventHistory", "N.")), translated(QT_TRANSLATE_NOOP("EventHistory", "Fecha")),
+        translated(QT_TRANSLATE_NOOP("EventHistory", "Hora")), translated(QT_TRANSLATE_NOOP("EventHistory", "Usuario")),
+        translated(QT_TRANSLATE_NOOP("EventHistory", "Referencia")),
+        translated(QT_TRANSLATE_NOOP("EventHistory", "DESCRIPCION"))};
 }
 
 QList<int> historyColumnWidths()

@@ -12,17 +12,11 @@
 #include "core/link/ProgrammingLock.h"
 #include "core/link/ReplyDispatcher.h"
 
-#include <QCoreApplication>
 
 namespace quelta::update {
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("UpdateSession", text);
-}
-
-QString caption() { return tr("ACTUALIZACION"); }
+QString caption() { return UpdateSession::tr("ACTUALIZACION"); }
 
 DialogRequest timed(DialogType type, const QString &caption, const QString &text, int seconds,
                     const QString &button = dialog::cerrar())
@@ -34,10 +28,10 @@ DialogRequest timed(DialogType type, const QString &caption, const QString &text
 QString frameErrorText(int code)
 {
     switch (code) {
-    case 0xFF0: return tr("Error Time Out -> trama: ");
-    case 0xFF1: return tr("Error en el inicio de la trama: ");
-    case 0xFF2: return tr("Error al final de la trama: ");
-    case 0xFFC: return tr("Error CRC de la trama: ");
+    case 0xFF0: return UpdateSession::tr("Error Time Out -> trama: ");
+    case 0xFF1: return UpdateSession::tr("Error en el inicio de la trama: ");
+    case 0xFF2: return UpdateSession::tr("Error al final de la trama: ");
+    case 0xFFC: return UpdateSession::tr("Error CRC de la trama: ");
     default: return {};
     }
 }

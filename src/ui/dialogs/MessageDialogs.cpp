@@ -17,10 +17,10 @@
 namespace quelta::ui {
 namespace {
 
-QString tr(const char *text)
+struct MessageDialogTexts
 {
-    return QCoreApplication::translate("MessageDialogs", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(MessageDialogs)
+};
 
 QMessageBox::Icon iconOf(DialogType type)
 {
@@ -37,7 +37,7 @@ QString standardCaption(DialogResult result)
 {
     switch (result) {
     case DialogResult::Ok: return dialog::aceptar();
-    case DialogResult::Cancel: return tr("Cancelar");
+    case DialogResult::Cancel: return MessageDialogTexts::tr("Cancelar");
     case DialogResult::Yes: return dialog::si();
     case DialogResult::No: return dialog::no();
     case DialogResult::Close: return dialog::cerrar();
@@ -137,7 +137,7 @@ DialogResult ElMeuMessageDlgTemps(const DialogRequest &request, int seconds, QWi
 bool ElMeuMessageDlgHyperlink(const QString &title, const QString &message, QWidget *parent)
 {
     QDialog dialog(parent);
-    dialog.setWindowTitle(tr("Nueva actualización"));
+    dialog.setWindowTitle(MessageDialogTexts::tr("Nueva actualización"));
     dialog.setWindowIcon(QApplication::windowIcon());
 
     auto *icon = new QLabel(&dialog);
@@ -157,7 +157,7 @@ bool ElMeuMessageDlgHyperlink(const QString &title, const QString &message, QWid
     text->setWordWrap(true);
 
     auto *link = new QLabel(QStringLiteral("<a href=\"%1\">%2</a>")
-                                .arg(kDownloadPage.toHtmlEscaped(), tr("Descargar ahora").toHtmlEscaped()),
+                                .arg(kDownloadPage.toHtmlEscaped(), MessageDialogTexts::tr("Descargar ahora").toHtmlEscaped()),
                             &dialog);
     link->setObjectName(QStringLiteral("downloadLink"));
     link->setTextFormat(Qt::RichText);
@@ -167,7 +167,7 @@ bool ElMeuMessageDlgHyperlink(const QString &title, const QString &message, QWid
     });
 
     auto *buttons = new QDialogButtonBox(&dialog);
-    buttons->addButton(tr("Cerrar"), QDialogButtonBox::RejectRole);
+    buttons->addButton(MessageDialogTexts::tr("Cerrar"), QDialogButtonBox::RejectRole);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
 
     auto *texts = new QVBoxLayout;

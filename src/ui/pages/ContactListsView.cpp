@@ -22,8 +22,6 @@
 namespace quelta::ui {
 namespace {
 
-#define T(text) QT_TRANSLATE_NOOP("Pages", text)
-
 const QColor kHeaderColour{204, 227, 255};
 
 void drawFocus(QPainter &painter, const QStyleOptionViewItem &option)
@@ -194,36 +192,49 @@ void ContactListsView::addButtons()
     ContactLists &lists = lists_;
     QWidget &pages = pages_;
     GridFileButtons::addRow(*this, captions_, pages_, "SGOperadores",
-        {{"BBEsborraOperadores", T("Borrar"), [&lists] { lists.BBEsborraOperadoresClick(); }},
-         {"BBImportarOperadores", T("Importar"), [this, &lists, &pages] {
-              const QString path = GridFileButtons::openFile(pages, ContactLists::operatorsImportTitle(), ContactLists::operatorsFilter());
-              if (!path.isEmpty())
-                  busy([&] { lists.importOperators(path); });
-          }},
-         {"BBExportarOperadores", T("Exportar"), [&lists, &pages] {
-              const QString path = GridFileButtons::saveFile(pages, ContactLists::operatorsExportTitle(), ContactLists::operatorsFilter());
-              if (!path.isEmpty())
-                  lists.exportOperators(path);
-          }}},
+        {{"BBEsborraOperadores", QT_TRANSLATE_NOOP("Pages", "Borrar"), [&lists] { lists.BBEsborraOperadoresClick(); }},
+            {"BBImportarOperadores", QT_TRANSLATE_NOOP("Pages", "Importar"),
+                [this, &lists, &pages] {
+                    const QString path = GridFileButtons::openFile(
+                        pages, ContactLists::operatorsImportTitle(), ContactLists::operatorsFilter());
+                    if (!path.isEmpty())
+                        busy([&] { lists.importOperators(path); });
+                }},
+            {"BBExportarOperadores", QT_TRANSLATE_NOOP("Pages", "Exportar"),
+                [&lists, &pages] {
+                    const QString path = GridFileButtons::saveFile(
+                        pages, ContactLists::operatorsExportTitle(), ContactLists::operatorsFilter());
+                    if (!path.isEmpty())
+                        lists.exportOperators(path);
+                }}},
         GridFileButtons::Placement::Beside);
     GridFileButtons::addRow(*this, captions_, pages_, "SGTelefons",
-        {{"BBLlegirTel", T("Cargar tel."), [this, &lists] { busy([&] { lists.BBLlegirTelClick(); }); }},
-         {"BBGuardarTel", T("Guardar"), [this, &lists] { busy([&] { lists.BBGuardarTelClick(); }); }},
-         {"BBEliminarTel", T("Eliminar"), [this, &lists] { busy([&] { lists.BBEliminarTelClick(); }); }},
-         {"BBImportarTel", T("Importar"), [this, &lists, &pages] {
-              const QString path = GridFileButtons::openFile(pages, ContactLists::phonesImportTitle(), ContactLists::phonesFilter());
-              if (!path.isEmpty())
-                  busy([&] { lists.importPhones(path); });
-          }},
-         {"BBExportarTel", T("Exportar"), [&lists, &pages] {
-              const QString path = GridFileButtons::saveFile(pages, ContactLists::phonesExportTitle(), ContactLists::phonesFilter());
-              if (!path.isEmpty())
-                  lists.exportPhones(path);
-          }}});
+        {{"BBLlegirTel", QT_TRANSLATE_NOOP("Pages", "Cargar tel."),
+             [this, &lists] { busy([&] { lists.BBLlegirTelClick(); }); }},
+            {"BBGuardarTel", QT_TRANSLATE_NOOP("Pages", "Guardar"),
+                [this, &lists] { busy([&] { lists.BBGuardarTelClick(); }); }},
+            {"BBEliminarTel", QT_TRANSLATE_NOOP("Pages", "Eliminar"),
+                [this, &lists] { busy([&] { lists.BBEliminarTelClick(); }); }},
+            {"BBImportarTel", QT_TRANSLATE_NOOP("Pages", "Importar"),
+                [this, &lists, &pages] {
+                    const QString path = GridFileButtons::openFile(
+                        pages, ContactLists::phonesImportTitle(), ContactLists::phonesFilter());
+                    if (!path.isEmpty())
+                        busy([&] { lists.importPhones(path); });
+                }},
+            {"BBExportarTel", QT_TRANSLATE_NOOP("Pages", "Exportar"), [&lists, &pages] {
+                 const QString path = GridFileButtons::saveFile(
+                     pages, ContactLists::phonesExportTitle(), ContactLists::phonesFilter());
+                 if (!path.isEmpty())
+                     lists.exportPhones(path);
+             }}});
     GridFileButtons::addRow(*this, captions_, pages_, "SGUsuaris",
-        {{"BBLlegirUsuaris", T("Cargar usuario"), [this, &lists] { busy([&] { lists.BBLlegirUsuarisClick(); }); }},
-         {"BbGuardarUsuaris", T("Guardar"), [this, &lists] { busy([&] { lists.BbGuardarUsuarisClick(); }); }},
-         {"BBEliminarUsuaris", T("Eliminar"), [this, &lists] { busy([&] { lists.BBEliminarUsuarisClick(); }); }}});
+        {{"BBLlegirUsuaris", QT_TRANSLATE_NOOP("Pages", "Cargar usuario"),
+             [this, &lists] { busy([&] { lists.BBLlegirUsuarisClick(); }); }},
+            {"BbGuardarUsuaris", QT_TRANSLATE_NOOP("Pages", "Guardar"),
+                [this, &lists] { busy([&] { lists.BbGuardarUsuarisClick(); }); }},
+            {"BBEliminarUsuaris", QT_TRANSLATE_NOOP("Pages", "Eliminar"),
+                [this, &lists] { busy([&] { lists.BBEliminarUsuarisClick(); }); }}});
 }
 
 // "Guardar" from the first painted change, "Eliminar" from the first mark, until the next clearing.
@@ -279,7 +290,5 @@ bool ContactListsView::eventFilter(QObject *watched, QEvent *event)
     }
     return QObject::eventFilter(watched, event);
 }
-
-#undef T
 
 } // namespace quelta::ui
