@@ -2,7 +2,6 @@
 #include "ui/pages/GridColumns.h"
 #include "ui/pages/GridView.h"
 #include "ui/pages/ProgrammingView.h"
-#include "ui/pages/TimeZoneList.h"
 #include "ui/pages/UserPage.h"
 
 #include "PagesFixture.h"
@@ -399,21 +398,6 @@ private slots:
         QCoreApplication::sendEvent(grid->viewport(), &wheel);
         QCOMPARE(grid->verticalScrollBar()->value(), 0);
         QCOMPARE(grid->currentIndex(), grid->model()->index(5, 1));
-    }
-
-    // The item at position p is the zone of offset p - 10: the write sends the offset from the text.
-    void timeZoneItemsFollowTheirPositions()
-    {
-        const QStringList &items = ui::TimeZoneList::items();
-        QCOMPARE(items.size(), ConfigurationModel::kTimeZoneItems);
-        for (int position = 0; position < items.size(); ++position) {
-            const int offset = position - 10;
-            const QString prefix = QStringLiteral("(UTC%1%2:00) ")
-                                       .arg(offset < 0 ? QLatin1Char('-') : QLatin1Char('+'))
-                                       .arg(std::abs(offset), 2, 10, QLatin1Char('0'));
-            QVERIFY2(items.at(position).startsWith(prefix), qPrintable(items.at(position)));
-        }
-        QCOMPARE(items.at(10), QStringLiteral("(UTC+00:00) Dublin, Edinburgh, Lisboa, London, Reykjavik, Casablanca"));
     }
 
     // The device streams a thousand zones, one row each: the grid must not repaint or measure

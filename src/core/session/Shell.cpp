@@ -80,6 +80,11 @@ void Shell::connectCloud()
     connect(&history, &EventHistoryScreen::offline, this, &Shell::showOffline);
     connect(&history, &EventHistoryScreen::readFailed, this, &Shell::showTitleOffline);
     connect(this, &Shell::fieldsCleared, &history, &EventHistoryScreen::Esborra_historic);
+    // Event times are shown as the device's own clock reads them.
+    StatusScreen &status = screens_.statusScreen();
+    history.setTimeZone(QTimeZone(status.strZonaHoraria().toLatin1()));
+    connect(&status, &StatusScreen::zoneChanged, &history,
+            [&history](const QString &zone) { history.setTimeZone(QTimeZone(zone.toLatin1())); });
     // A device on line by neither link shows its last record.
     connect(&directory_, &DeviceDirectory::snapshotRequested, &snapshot_, &CloudSnapshot::AgafaEstatEquipments);
     // Devices listed show the cloud as reachable again.

@@ -151,7 +151,7 @@ Gauge powerGauge(bool ok, int level, int restore, int trigger)
 }
 
 StatusScreen::StatusScreen(LinkState &link, StatusBar &statusBar, QObject *parent)
-    : QObject(parent), link_(link), statusBar_(statusBar)
+    : QObject(parent), link_(link), statusBar_(statusBar), strZonaHoraria_(TexteZonaHoraria(zonaHoraria_))
 {
     clear();
 }
@@ -392,7 +392,11 @@ void StatusScreen::setDateTime(const QString &date, const QString &time)
 void StatusScreen::setZonaHoraria(int offset)
 {
     zonaHoraria_ = offset;
-    strZonaHoraria_ = TexteZonaHoraria(offset);
+    const QString zone = TexteZonaHoraria(offset);
+    if (zone == strZonaHoraria_)
+        return;
+    strZonaHoraria_ = zone;
+    emit zoneChanged(zone);
 }
 
 void StatusScreen::showCommandGlyphs()

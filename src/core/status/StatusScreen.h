@@ -191,6 +191,7 @@ signals:
     void panelScreensAllowedChanged(bool allowed);
     void statusBarRedrawRequested();
     void cloudSnapshotChanged(bool shown);
+    void zoneChanged(const QString &strZonaHoraria);
 
 private:
     static size_t index(int n) { return static_cast<size_t>(n - 1); }

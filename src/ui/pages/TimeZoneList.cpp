@@ -1,5 +1,8 @@
 #include "ui/pages/TimeZoneList.h"
 
+#include "core/status/TimeZoneNames.h"
+
+#include <QEvent>
 #include <QListView>
 #include <QStyledItemDelegate>
 
@@ -44,48 +47,28 @@ private:
 
 } // namespace
 
-const QStringList &TimeZoneList::items()
-{
-    static const QStringList zones{
-        QStringLiteral("(UTC-10:00) Hawaii"),
-        QStringLiteral("(UTC-09:00) Alaska"),
-        QStringLiteral("(UTC-08:00) Pacific Time (US & Canada), Tijuana"),
-        QStringLiteral("(UTC-07:00) Mountain Time (US & Canada), Chihuahua, Mazatlan"),
-        QStringLiteral("(UTC-06:00) Central Time (US & Canada), Central America, Mexico City"),
-        QStringLiteral("(UTC-05:00) Eastern Time (US & Canada), Bogota, Lima, Quito"),
-        QStringLiteral("(UTC-04:00) Atlantic Time (Canada), Caracas, La Paz, Santiago"),
-        QStringLiteral("(UTC-03:00) Brasilia, Buenos Aires, Montevideo, Greenland"),
-        QStringLiteral("(UTC-02:00) Mid-Atlantic, Fernando de Noronha"),
-        QStringLiteral("(UTC-01:00) Azores, Cape Verde Is."),
-        QStringLiteral("(UTC+00:00) Dublin, Edinburgh, Lisboa, London, Reykjavik, Casablanca"),
-        QStringLiteral("(UTC+01:00) Amsterdam, Berlin, Brussels, Madrid, Paris, Belgrade, Budapest, West Central Africa"),
-        QStringLiteral("(UTC+02:00) Athens, Bucharest, Helsinki, Riga, Cairo, Jerusalem"),
-        QStringLiteral("(UTC+03:00) Moscow, St. Petersburg, Istanbul, Riyadh, Nairobi"),
-        QStringLiteral("(UTC+04:00) Abu Dhabi, Muscat, Baku, Tbilisi"),
-        QStringLiteral("(UTC+05:00) Islamabad, Karachi, Tashkent"),
-        QStringLiteral("(UTC+06:00) Astana, Dhaka, Omsk"),
-        QStringLiteral("(UTC+07:00) Bangkok, Hanoi, Jakarta"),
-        QStringLiteral("(UTC+08:00) Beijing, Hong Kong, Perth, Singapore, Taipei"),
-        QStringLiteral("(UTC+09:00) Osaka, Sapporo, Tokyo, Seoul"),
-        QStringLiteral("(UTC+10:00) Brisbane, Canberra, Melbourne, Sydney, Vladivostok"),
-        QStringLiteral("(UTC+11:00) Magadan, Solomon Is., New Caledonia"),
-        QStringLiteral("(UTC+12:00) Auckland, Wellington, Fiji"),
-        QStringLiteral("(UTC+13:00) Nuku alofa, Samoa"),
-    };
-    return zones;
-}
-
 TimeZoneList::TimeZoneList(QWidget *parent)
     : QComboBox(parent)
 {
     setObjectName(QStringLiteral("CBHora"));
-    addItems(items());
+    addItems(zoneCaptions());
     setItemDelegate(new WrappedItemDelegate(*this));
     view()->setTextElideMode(Qt::ElideNone);
     if (auto *list = qobject_cast<QListView *>(view()))
         list->setResizeMode(QListView::Adjust);
     setSizeAdjustPolicy(AdjustToMinimumContentsLengthWithIcon);
     setMinimumContentsLength(32);
+}
+
+// The places are named in the language in use; the chosen item stays.
+void TimeZoneList::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        const QStringList captions = zoneCaptions();
+        for (int position = 0; position < count() && position < captions.size(); ++position)
+            setItemText(position, captions.at(position));
+    }
+    QComboBox::changeEvent(event);
 }
 
 // The list opens as wide as the box, so that long names wrap instead of widening it.

@@ -10,11 +10,12 @@ class TimeZoneList : public QComboBox
 {
     Q_OBJECT
 public:
-    static const QStringList &items();
-
     explicit TimeZoneList(QWidget *parent = nullptr);
 
     void showPopup() override;
+
+protected:
+    void changeEvent(QEvent *event) override;
 };
 
 } // namespace quelta::ui
