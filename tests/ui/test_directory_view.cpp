@@ -16,22 +16,23 @@ using quelta::ui::DirectoryIcon;
 
 namespace {
 
-// One device of every kind the directory meets, sorted by reference as the core gives them.
+// One device of every kind the directory meets (states as named and as numbers), sorted by
+// reference as the core gives them.
 QList<DirectoryEntry> everyState()
 {
     return {
         {QStringLiteral("Instalaciones Norte"), QStringLiteral("Almacén central"), QStringLiteral("QZ20K3-000A1"),
-         QStringLiteral("Conectado"), QStringLiteral("Conectado")},
+         QStringLiteral("Conectado"), QStringLiteral("Conectado"), 4, 4},
         {QStringLiteral("Instalaciones Norte"), QStringLiteral("Colegio San José"), QStringLiteral("QZ20K3-000B7"),
-         QStringLiteral("Perdido"), QStringLiteral("Conectado")},
+         QStringLiteral("Perdido"), QStringLiteral("Conectado"), 1, 4},
         {QStringLiteral("Fuego Sur"), QStringLiteral("Hotel Marina"), QStringLiteral("QZ20K3-0012F"),
-         QStringLiteral("Desactivado"), QStringLiteral("Perdido")},
+         QStringLiteral("Desactivado"), QStringLiteral("Perdido"), 0, 1},
         {QStringLiteral("Fuego Sur"), QStringLiteral("Nave 4"), QStringLiteral("QZ20K3-00200"),
-         QStringLiteral("No ADSL"), QStringLiteral("No GPRS")},
+         QStringLiteral("No ADSL"), QStringLiteral("No GPRS"), 7, 7},
         {QStringLiteral("Instalaciones Norte"), QStringLiteral("Parking Plaza"), QStringLiteral("QZ20K3-0031C"),
-         QStringLiteral("Conectado"), QStringLiteral("Desactivado")},
+         QStringLiteral("Conectado"), QStringLiteral("Desactivado"), 4, 0},
         {QStringLiteral("Fuego Sur"), QStringLiteral("Residencia Olivos"), QStringLiteral("QZ20K3-0044D"),
-         QStringLiteral("Perdido"), QStringLiteral("No GPRS")},
+         QStringLiteral("Perdido"), QStringLiteral("No GPRS"), 1, 7},
     };
 }
 

@@ -12,6 +12,11 @@ struct DirectoryTexts
     Q_DECLARE_TR_FUNCTIONS(DirectoryEntries)
 };
 
+bool isConnected(int state)
+{
+    return state >= 4 && state <= 6;
+}
+
 // The shared names of states 0 to 6; nothing for the others.
 QString knownStateText(int state)
 {
@@ -19,7 +24,7 @@ QString knownStateText(int state)
         return DirectoryTexts::tr("Desactivado");
     if (state >= 1 && state <= 3)
         return DirectoryTexts::tr("Perdido");
-    if (state >= 4 && state <= 6)
+    if (isConnected(state))
         return DirectoryTexts::tr("Conectado");
     return {};
 }
@@ -27,19 +32,20 @@ QString knownStateText(int state)
 DirectoryEntry entryOf(const DeviceRecord &device)
 {
     return {device.installer, device.reference, device.identifier, ethernetStateText(device.shownEthernetStat()),
-            gprsStateText(device.shownGprsStat())};
+            gprsStateText(device.shownGprsStat()), device.shownEthernetStat(), device.shownGprsStat()};
 }
 
 } // namespace
 
+// Read from the state rather than its name, which follows the language of the moment.
 bool DirectoryEntry::ethernetConnected() const
 {
-    return ethernet == DirectoryTexts::tr("Conectado");
+    return isConnected(ethernetState);
 }
 
 bool DirectoryEntry::gprsConnected() const
 {
-    return gprs == DirectoryTexts::tr("Conectado");
+    return isConnected(gprsState);
 }
 
 QString ethernetStateText(int state)

@@ -23,6 +23,8 @@ struct DirectoryEntry
     QString identifier;
     QString ethernet; // "Desactivado", "Perdido", "Conectado" or "No ADSL"
     QString gprs;     // the same, or "No GPRS"
+    int ethernetState = -1;
+    int gprsState = -1;
 
     bool ethernetConnected() const;
     bool gprsConnected() const;

@@ -272,15 +272,19 @@ void PanelStates::zafirEvents(const QString &field)
         if (!type || !loop || !point)
             continue;
         const char *label = grid && *type >= 1 && *type <= int(grid->rowLabels.size()) ? grid->rowLabels.at(size_t(*type - 1)) : "";
-        QString name = QCoreApplication::translate("Grids", label);
-        if (name.contains(QStringLiteral("Alarma")))
+        // The kind of point is read from the label's own words; the line shows it translated,
+        // without the words its heading already says.
+        const QString source = QString::fromUtf8(label);
+        if (source.contains(QStringLiteral("Alarma")))
             heading(alarms, QT_TRANSLATE_NOOP("Panels", "ALARMAS                                     TIPO:"), true);
-        if (name.contains(QStringLiteral("Avería Relé")))
+        if (source.contains(QStringLiteral("Avería Relé")))
             heading(relays, QT_TRANSLATE_NOOP("Panels", "DISPARO                                      RELE:"), false);
-        if (name.contains(QStringLiteral("Avería")))
+        if (source.contains(QStringLiteral("Avería")))
             heading(faults, QT_TRANSLATE_NOOP("Panels", "AVERIAS                                      TIPO:"), false);
-        for (const QString &word : {QStringLiteral("Avería Relé"), QStringLiteral("Avería"), QStringLiteral("Alarma")})
-            name.remove(word);
+        QString name = QCoreApplication::translate("Grids", label);
+        for (const char *word : {QT_TRANSLATE_NOOP("Panels", "Avería Relé"), QT_TRANSLATE_NOOP("Panels", "Avería"),
+                                 QT_TRANSLATE_NOOP("Panels", "Alarma")})
+            name.remove(PanelTexts::tr(word));
         ++number;
         const QString line = *loop <= 20
             ? fields::padded(number, 2) + QStringLiteral(">Bucle  ") + fields::padded(*loop, 3) + QStringLiteral("  Punto ")
