@@ -32,6 +32,7 @@ config="$QUELTA_ROOT/tools/devsim/configs/$device.json"
 [ -n "$port" ] || [ -f "$config" ] || { echo "no simulated device $device in tools/devsim/configs" >&2; exit 1; }
 
 quelta_install_dependencies
+quelta_install_map_modules
 quelta_build "$BUILD"
 
 pids=()

@@ -8,6 +8,7 @@ source "$QUELTA_ROOT/scripts/deps.sh"
 
 quelta_install_dependencies
 quelta_install_node_modules
+quelta_install_map_modules
 
 quelta_build "$QUELTA_ROOT/build"
 ctest --test-dir "$QUELTA_ROOT/build" --output-on-failure -j "$(nproc)"

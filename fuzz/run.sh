@@ -11,7 +11,7 @@ BUILD="$QUELTA_ROOT/build-fuzz"
 seconds=${1:-10}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(fuzz_reply_dispatcher fuzz_status_frames fuzz_templates fuzz_headers fuzz_read_stream fuzz_string_cipher fuzz_event_history fuzz_snapshot_record fuzz_update_frames)
+[ ${#targets[@]} -gt 0 ] || targets=(fuzz_reply_dispatcher fuzz_status_frames fuzz_templates fuzz_headers fuzz_read_stream fuzz_string_cipher fuzz_event_history fuzz_snapshot_record fuzz_map_position fuzz_update_frames)
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

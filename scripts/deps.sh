@@ -2,13 +2,13 @@
 # those that are missing, so a second run costs a few dpkg queries.
 QUELTA_PACKAGES=(
     cmake g++ make pkg-config
-    qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
-    qt6-httpserver-dev qt6-websockets-dev
+    qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
+    qt6-httpserver-dev qt6-websockets-dev qt6-webengine-dev
     libgl-dev libxkbcommon-dev libglx-dev qt6-qpa-plugins
     libssl-dev zlib1g-dev libmosquitto-dev mosquitto libxlsxwriter-dev unzip
     xvfb xauth
     clang libclang-rt-14-dev llvm
-    nodejs npm
+    nodejs npm python3
 )
 
 quelta_missing_packages() {
@@ -39,16 +39,26 @@ quelta_install_dependencies() {
         || { $sudo apt-get update && $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing; }
 }
 
-# The official Firebase Auth emulator that the identity tests run against, as tools/firebase's lock
-# file pins it; again only when the lock file is newer than the last install. Install scripts are
-# skipped: the Auth emulator needs none, and one of them would compile a regular-expression engine for
-# the hosting emulator for minutes.
-quelta_install_node_modules() {
-    local dir="$QUELTA_ROOT/tools/firebase"
+# Installs a folder's npm modules as its lock file pins them, again only when the lock file is newer
+# than the last install. Install scripts are skipped: none is needed, and one of Firebase's would
+# compile a regular-expression engine for the hosting emulator for minutes.
+quelta_npm_ci() {
+    local dir=$1 what=$2
     [ "$dir/node_modules/.package-lock.json" -nt "$dir/package-lock.json" ] && return 0
-    echo "Installing the Firebase emulator: npm ci in $dir"
+    echo "Installing $what: npm ci in $dir"
     (cd "$dir" && npm ci --ignore-scripts --no-audit --no-fund --no-update-notifier) \
-        || { echo "npm ci failed in $dir: the Firebase emulator the tests need is missing" >&2; return 1; }
+        || { echo "npm ci failed in $dir: $what is missing" >&2; return 1; }
+}
+
+# The official Firebase Auth emulator that the identity tests run against.
+quelta_install_node_modules() {
+    quelta_npm_ci "$QUELTA_ROOT/tools/firebase" "the Firebase emulator the tests need"
+}
+
+# Leaflet for the map page; the build embeds it into the program, so it is needed before the first
+# build.
+quelta_install_map_modules() {
+    quelta_npm_ci "$QUELTA_ROOT/src/ui/map/web" "the map page's Leaflet"
 }
 
 # Configures (once) and builds a tree; extra arguments go to cmake's configure step.

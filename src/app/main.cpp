@@ -3,6 +3,7 @@
 #include "core/session/Shell.h"
 #include "core/base/SingleInstance.h"
 #include "ui/dialogs/WidgetPrompter.h"
+#include "ui/map/MapView.h"
 #include "ui/mainwindow/TFPrincipalQueltaES.h"
 
 #include <QApplication>
@@ -79,6 +80,7 @@ RunOptions optionsForThisRun(const QApplication &app)
 
 int main(int argc, char *argv[])
 {
+    quelta::ui::MapView::prepareApplication();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quelta"));
     const RunOptions run = optionsForThisRun(app);

@@ -40,15 +40,6 @@ struct Harness : test::WindowFixture
 };
 
 // A translation module with no texts in it: enough for the language to count as installed.
-void writeEmptyModule(const QString &path)
-{
-    static const char magic[] = {'\x3c', '\xb8', '\x64', '\x18', '\xca', '\xef', '\x9c', '\x95',
-                                 '\xcd', '\x21', '\x1c', '\xbf', '\x60', '\xa1', '\xbd', '\xdd'};
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(magic, sizeof magic);
-}
-
 const QStringList kCloudControls{QStringLiteral("BBBuscar"), QStringLiteral("BBMapa"), QStringLiteral("BBActualitzar"),
                                  QStringLiteral("BBEvents"), QStringLiteral("MIBuscar")};
 
@@ -250,7 +241,7 @@ private slots:
         Harness h;
         emit h.shell.cloudFunctionsChanged(true);
         auto *views = qobject_cast<QStackedWidget *>(h.find<QWidget>(QStringLiteral("PEstat"))->parentWidget());
-        h.find<QToolButton>(QStringLiteral("BBMapa"))->click();
+        h.shell.context().views().setPanelmostrat(View::Mapa);
         QCOMPARE(views->currentWidget()->objectName(), QStringLiteral("PMapa"));
 
         h.find<QToolButton>(button)->click();
@@ -263,7 +254,7 @@ private slots:
     {
         Harness h;
         emit h.shell.cloudFunctionsChanged(true);
-        h.find<QToolButton>(QStringLiteral("BBMapa"))->click();
+        h.shell.context().views().setPanelmostrat(View::Mapa);
         h.shell.context().views().setPanelmostrat(View::Estat);
         auto *views = qobject_cast<QStackedWidget *>(h.find<QWidget>(QStringLiteral("PEstat"))->parentWidget());
         QCOMPARE(views->currentWidget()->objectName(), QStringLiteral("PEstat"));
@@ -308,24 +299,6 @@ private slots:
         QCOMPARE(requests.count(), 0);
         QTest::mouseClick(bar, Qt::LeftButton, {}, spot);
         QCOMPARE(requests.count(), fired);
-    }
-
-    void languageItemIsCheckedOnlyWhenItsModuleLoads_data()
-    {
-        QTest::addColumn<bool>("module");
-        QTest::newRow("module beside the program") << true;
-        QTest::newRow("no module") << false;
-    }
-
-    void languageItemIsCheckedOnlyWhenItsModuleLoads()
-    {
-        QFETCH(bool, module);
-        Harness h;
-        if (module)
-            writeEmptyModule(h.dir.filePath(QStringLiteral("quelta.ENU")));
-        h.find<QAction>(QStringLiteral("LanguageEnglish"))->trigger();
-        QCOMPARE(h.find<QAction>(QStringLiteral("LanguageEnglish"))->isChecked(), module);
-        QCOMPARE(h.find<QAction>(QStringLiteral("LanguageSpanish"))->isChecked(), !module);
     }
 
     // A loaded template is named in the result strip until the installer enters programming or

@@ -1,18 +1,22 @@
 #include "core/base/Languages.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+
+#include <utility>
 
 namespace quelta {
 
 const std::array<LanguageInfo, 4> &languageTable()
 {
     static const std::array<LanguageInfo, 4> table{{
-        {Language::Spanish, "LanguageSpanish", "Español", 3082, "SPANISH", "ESN"},
-        {Language::English, "LanguageEnglish", "English", 1033, "ENGLISH", "ENU"},
-        {Language::Portugues, "LanguagePortugues", "Português", 2070, "PORTUGUES", "PTG"},
-        {Language::Francais, "LanguageFrancais", "Français", 1036, "FRANCAIS", "FRA"},
+        {Language::Spanish, "LanguageSpanish", "Español", 3082, "SPANISH", "ESN", "es_ES"},
+        {Language::English, "LanguageEnglish", "English", 1033, "ENGLISH", "ENU", "en_GB"},
+        {Language::Portugues, "LanguagePortugues", "Português", 2070, "PORTUGUES", "PTG", "pt_PT"},
+        {Language::Francais, "LanguageFrancais", "Français", 1036, "FRANCAIS", "FRA", "fr_FR"},
     }};
     return table;
 }
@@ -61,8 +65,10 @@ Languages::Languages(QString programPath)
 
 Languages::~Languages()
 {
-    if (module_)
-        QCoreApplication::removeTranslator(module_.get());
+    for (const auto &translator : {module_.get(), qtModule_.get()}) {
+        if (translator)
+            QCoreApplication::removeTranslator(translator);
+    }
 }
 
 QString Languages::modulePath(const QString &abbreviation) const
@@ -73,18 +79,51 @@ QString Languages::modulePath(const QString &abbreviation) const
     return base + QLatin1Char('.') + abbreviation;
 }
 
+namespace {
+
+QByteArray readModule(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+// The module's file name is exact: no suffix is added and no shorter name tried but the one
+// two-letter name.
 bool Languages::LoadNewResourceModule(const LanguageInfo &language)
 {
     const QString abbreviation = QString::fromLatin1(language.abbreviation);
     auto module = std::make_unique<QTranslator>();
-    if (!module->load(modulePath(abbreviation)) && !module->load(modulePath(abbreviation.left(2))))
+    QByteArray data;
+    for (const QString &path : {modulePath(abbreviation), modulePath(abbreviation.left(2))}) {
+        data = readModule(path);
+        if (!data.isEmpty() && module->load(reinterpret_cast<const uchar *>(data.constData()), int(data.size())))
+            break;
+        data.clear();
+    }
+    if (data.isEmpty())
         return false;
-    if (module_)
-        QCoreApplication::removeTranslator(module_.get());
-    module_ = std::move(module);
-    QCoreApplication::installTranslator(module_.get());
+    auto qtModule = std::make_unique<QTranslator>();
+    if (!qtModule->load(QLocale(QString::fromLatin1(language.qtLocale)), QStringLiteral("qt"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        qtModule.reset();
+    install(qtModule_, std::move(qtModule));
+    // The module's data must outlive the translator that reads it, and the old one stays until
+    // its translator is gone.
+    QByteArray previous = std::exchange(moduleData_, data);
+    install(module_, std::move(module));
     idioma_ = QString::fromLatin1(language.storedName);
     return true;
+}
+
+void Languages::install(std::unique_ptr<QTranslator> &installed, std::unique_ptr<QTranslator> next)
+{
+    if (installed)
+        QCoreApplication::removeTranslator(installed.get());
+    installed = std::move(next);
+    if (installed)
+        QCoreApplication::installTranslator(installed.get());
 }
 
 } // namespace quelta

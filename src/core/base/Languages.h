@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <array>
@@ -20,6 +21,7 @@ struct LanguageInfo
     int lcid;                 // Windows language identifier, the menu item's tag
     const char *storedName;   // the REG8 value
     const char *abbreviation; // the system's three-letter language name, the module's extension
+    const char *qtLocale;     // the locale of Qt's own translations (standard dialogs and buttons)
 };
 
 // The four languages of the "Idioma" menu, in menu order.
@@ -33,7 +35,8 @@ int userDefaultLcid();
 std::optional<Language> startupLanguage(const QString &storedName, int userLcid);
 
 // Language modules live beside the program, named after it with the language's abbreviation as
-// extension ("quelta.ENU", else "quelta.EN"). At most one is installed at a time.
+// extension ("quelta.ENU", else "quelta.EN"): compiled Qt Linguist translations, read as data.
+// At most one is installed at a time, together with Qt's own translations for that language.
 class Languages
 {
 public:
@@ -48,9 +51,12 @@ public:
 
 private:
     QString modulePath(const QString &abbreviation) const;
+    void install(std::unique_ptr<QTranslator> &installed, std::unique_ptr<QTranslator> next);
 
     QString programPath_;
+    QByteArray moduleData_; // the translator reads from it for as long as it is installed
     std::unique_ptr<QTranslator> module_;
+    std::unique_ptr<QTranslator> qtModule_;
     QString idioma_;
 };
 

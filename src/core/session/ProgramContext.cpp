@@ -1,8 +1,17 @@
 #include "core/session/ProgramContext.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 
 namespace quelta {
+namespace {
+
+struct TitleTexts
+{
+    Q_DECLARE_TR_FUNCTIONS(WindowTitle)
+};
+
+} // namespace
 
 ProgramContext::ProgramContext(Prompter &prompter, InternetCheck &internet, std::unique_ptr<QSettings> settingsStore,
                                const QString &programPath, CloudEndpoints endpoints)
@@ -17,9 +26,14 @@ ProgramContext::ProgramContext(Prompter &prompter, InternetCheck &internet, std:
 QString ProgramContext::windowTitle() const
 {
     if (cloudFunctionsEnabled())
-        return Titol() + QStringLiteral("        Registrado por: ") + QStringLiteral("    <") + cloud_.state().EmpresaEmail
-            + QLatin1Char('>');
-    return Titol() + QStringLiteral("        sin internet");
+        return Titol() + TitleTexts::tr("        Registrado por: ") + QStringLiteral("    <")
+            + cloud_.state().EmpresaEmail + QLatin1Char('>');
+    return offlineTitle();
+}
+
+QString ProgramContext::offlineTitle() const
+{
+    return Titol() + TitleTexts::tr("        sin internet");
 }
 
 } // namespace quelta

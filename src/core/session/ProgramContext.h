@@ -54,6 +54,8 @@ public:
     QString Titol() const { return settings_.values().titol; }
     // The title with the signed-in user, or "sin internet".
     QString windowTitle() const;
+    // The title while the cloud cannot be reached.
+    QString offlineTitle() const;
 
 private:
     Prompter &prompter_;

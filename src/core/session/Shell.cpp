@@ -21,6 +21,7 @@ Shell::Shell(Prompter &prompter, InternetCheck &internet, std::unique_ptr<QSetti
     , registration_(context_)
     , aboutBox_(context_, registration_)
     , snapshot_(context_, device_, screens_, panels_)
+    , map_(context_, device_, screens_.statusScreen())
     , contactLists_(context_, device_.link(), programming_, screens_.doors())
     , update_({device_.link(), device_.channel(), device_.supervisor(), device_.dispatcher(), device_.lock()},
               {context_.prompter(), context_.trace(), context_.views(), context_.statusBar(), context_.internet()})
@@ -76,6 +77,7 @@ void Shell::connectCloud()
     // failure also switches the cloud's views off.
     connect(&context_.cloud(), &CloudAccess::sinInternet, this, &Shell::showTitleOffline);
     connect(&directory_, &DeviceDirectory::offline, this, &Shell::showOffline);
+    connect(&map_, &MapScreen::offline, this, &Shell::showOffline);
     EventHistoryScreen &history = screens_.history();
     connect(&history, &EventHistoryScreen::offline, this, &Shell::showOffline);
     connect(&history, &EventHistoryScreen::readFailed, this, &Shell::showTitleOffline);
@@ -106,7 +108,7 @@ void Shell::showCloudState()
 
 void Shell::showTitleOffline()
 {
-    emit windowTitleChanged(context_.Titol() + QStringLiteral("        sin internet"));
+    emit windowTitleChanged(context_.offlineTitle());
 }
 
 // The internet check failed: the cloud's views go off too, until a listing finds the cloud again.
@@ -149,11 +151,11 @@ void Shell::chooseStartupLanguage()
         return;
     for (const LanguageInfo &info : languageTable()) {
         if (info.language == *language)
-            SwitchLanguage(info);
+            loadLanguage(info);
     }
 }
 
-bool Shell::SwitchLanguage(const LanguageInfo &language)
+bool Shell::loadLanguage(const LanguageInfo &language)
 {
     Languages &languages = context_.languages();
     if (!languages.LoadNewResourceModule(language))
@@ -161,6 +163,40 @@ bool Shell::SwitchLanguage(const LanguageInfo &language)
     context_.settings().values().idioma = languages.Idioma();
     emit languageChanged(languages.Idioma());
     return true;
+}
+
+bool Shell::SwitchLanguage(const LanguageInfo &language)
+{
+    const LinkState &link = device_.link();
+    if (link.isRemote() && link.circuit) {
+        context_.prompter().ElMeuMessageDlg(dialog::information(
+            dialog::atencio(),
+            tr("Está conectado remotamente a un equipo\r\nAntes de cambiar el idioma debe cerrar esta conexión")));
+        return false;
+    }
+    SerialTransport &serial = device_.channel().serial();
+    const bool reopen = link.isLocal() && serial.isOpen();
+    if (!loadLanguage(language))
+        return false;
+    // The device on the port is found again under the new texts; the port keeps its name.
+    device_.supervisor().stopSupervision();
+    serial.close();
+    rebuildTexts();
+    if (reopen)
+        device_.openPortAndIdentify();
+    emit languageSwitched();
+    return true;
+}
+
+// What was made from the texts of the previous language: the information texts and named strings,
+// the bindings, every field and grid (their headers and row labels), the status bar and the title.
+void Shell::rebuildTexts()
+{
+    loadDictionaries();
+    Esborra_Camps();
+    context_.views().setResultText({});
+    context_.views().setPanelmostrat(View::Estat);
+    showCloudState();
 }
 
 bool Shell::loadDictionaries()

@@ -7,6 +7,7 @@
 #include "core/session/DeviceDirectory.h"
 #include "core/session/DeviceSession.h"
 #include "core/session/DiagnosticConsole.h"
+#include "core/session/MapScreen.h"
 #include "core/session/PanelScreens.h"
 #include "core/session/ProgramContext.h"
 #include "core/session/Programming.h"
@@ -49,6 +50,7 @@ public:
     Registration &registration() { return registration_; }
     AboutBox &aboutBox() { return aboutBox_; }
     CloudSnapshot &snapshot() { return snapshot_; }
+    MapScreen &map() { return map_; }
     ContactLists &contactLists() { return contactLists_; }
     update::UpdateSession &update() { return update_; }
     Telecontrol &telecontrol() { return telecontrol_; }
@@ -66,6 +68,9 @@ public:
     // LLegirConfigInicial until a port name is known, saving after each miss; then names the port.
     void readSettings();
     void chooseStartupLanguage();
+    // A language item of the menu. Refused while a device is linked through the broker; false, with
+    // nothing changed, when the language's module is missing. Otherwise every text is rebuilt, all
+    // fields are cleared and a device on the port is searched for again.
     bool SwitchLanguage(const LanguageInfo &language);
     // The named strings and both dictionaries, then the bindings of every field to its code. False
     // (after telling the installer) when a header cannot be read: the program cannot go on.
@@ -88,11 +93,15 @@ signals:
     void windowTitleChanged(const QString &title);
     void cloudFunctionsChanged(bool enabled);
     void languageChanged(const QString &storedName);
+    // A switch from the menu has rebuilt the texts: the window shows its state without a device.
+    void languageSwitched();
     // The window's own screens go back to their state without a device.
     void fieldsCleared();
 
 private:
     void connectModules();
+    bool loadLanguage(const LanguageInfo &language);
+    void rebuildTexts();
     void connectCloud();
     void connectUpdate();
     update::DeviceForUpdate deviceForUpdate();
@@ -112,6 +121,7 @@ private:
     Registration registration_;
     AboutBox aboutBox_;
     CloudSnapshot snapshot_;
+    MapScreen map_;
     ContactLists contactLists_;
     update::UpdateSession update_;
     CommandAvailability commands_;

@@ -462,8 +462,10 @@ StatusBarPanelLook StatusScreen::SBEstatDrawPanel(int index) const
 {
     StatusBarPanelLook look;
     if (index == 0) {
-        look.text = statusBar_.panel(0);
-        const bool connected = look.text == StatusBar::kConectat;
+        // The link state is kept in the program's own words and shown in the installer's.
+        const QString state = statusBar_.panel(0);
+        const bool connected = state == StatusBar::kConectat;
+        look.text = connected ? tr("CONECTADO") : state == StatusBar::kSinConexio ? tr("SIN   CONEXION") : state;
         look.background = connected ? colour::lime : colour::silver;
         look.picture = connected ? 19 : 20;
         return look;

@@ -9,6 +9,7 @@
 #include "ui/mainwindow/ClickGesture.h"
 #include "ui/mainwindow/RemotePanel.h"
 #include "ui/mainwindow/StatusLamp.h"
+#include "ui/map/MapView.h"
 #include "ui/pages/Colours.h"
 #include "ui/pages/ContactListsView.h"
 #include "ui/pages/ProgrammingView.h"
@@ -238,7 +239,8 @@ QWidget *TFPrincipalQueltaES::buildViews()
     views_->addWidget(PLlistatCircuits_);
     PActualitzacions_ = new UpdateView(shell_.update(), views_);
     views_->addWidget(PActualitzacions_);
-    PMapa_ = page("PMapa");
+    PMapa_ = new MapView(shell_.map(), views_);
+    views_->addWidget(PMapa_);
     PEvents_ = new EventHistoryView(screens_.history(), views_);
     views_->addWidget(PEvents_);
 
@@ -508,6 +510,7 @@ void TFPrincipalQueltaES::connectShell()
     connect(&shell_, &Shell::windowTitleChanged, this, &QWidget::setWindowTitle);
     connect(&context_.views(), &ViewState::panelmostratChanged, this, &TFPrincipalQueltaES::bringToFront);
     connect(&shell_, &Shell::languageChanged, this, &TFPrincipalQueltaES::checkLanguageItem);
+    connect(&shell_, &Shell::languageSwitched, this, &TFPrincipalQueltaES::showLanguageSwitched);
     connect(&device_, &DeviceSession::localLinkSelected, this, &TFPrincipalQueltaES::showLocalLink);
     connect(&device_, &DeviceSession::remoteSessionOpened, this, &TFPrincipalQueltaES::showRemoteSessionOpened);
     connect(&device_, &DeviceSession::remoteSessionLost, PIP_, &RemotePanel::showLost);
@@ -543,6 +546,8 @@ void TFPrincipalQueltaES::connectShell()
     // The event history is shown over the current view without changing it.
     connect(&screens_.history(), &EventHistoryScreen::shown, this, [this] { views_->setCurrentWidget(PEvents_); });
     connect(&shell_.snapshot(), &CloudSnapshot::shown, this, [this] { showStatusScreen(true); });
+    // The map comes forward even over the event history, which leaves the view as it was.
+    connect(&shell_.map(), &MapScreen::shown, this, [this] { bringToFront(View::Mapa); });
 }
 
 // The directory view reports the installer's searches, keys and double clicks to the core's
@@ -759,7 +764,6 @@ void TFPrincipalQueltaES::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
         retranslateUi();
-        InicialitzaHint();
         placeStatusBarItems();
     }
     QMainWindow::changeEvent(event);
@@ -844,10 +848,10 @@ void TFPrincipalQueltaES::BBBuscarClick()
     shell_.directory().MIBuscarClick();
 }
 
+// The core checks the update, the lock, the internet and the position, then shows the marker.
 void TFPrincipalQueltaES::BBMapaClick()
 {
-    if (device_.lock().allowsProgramming())
-        showView(View::Mapa);
+    shell_.map().BBMapaClick();
 }
 
 // The core checks the link and the lock, lists the versions and brings the view forward.
@@ -931,6 +935,14 @@ void TFPrincipalQueltaES::LanguageClick(const LanguageInfo &language)
 {
     if (!shell_.SwitchLanguage(language))
         checkLanguageItem(context_.languages().Idioma());
+}
+
+// The hints again, now that the bindings are made, and the window without a device.
+void TFPrincipalQueltaES::showLanguageSwitched()
+{
+    InicialitzaHint();
+    showSinConexio();
+    placeStatusBarItems();
 }
 
 void TFPrincipalQueltaES::checkLanguageItem(const QString &storedName)

@@ -135,6 +135,7 @@ private:
     void MITancarSessioClick();
     void MIIAcercaDeClick();
     void LanguageClick(const LanguageInfo &language);
+    void showLanguageSwitched();
 
     Shell &shell_;
     ProgramContext &context_;
