@@ -4,6 +4,7 @@
 #include "WindowOnDevice.h"
 #include "core/session/Shell.h"
 #include "ui/pages/GridView.h"
+#include "ui/status/StatusBarPanel.h"
 
 #include <QAction>
 #include <QLabel>
@@ -73,6 +74,25 @@ private slots:
 
         w.device.resume();
         QTRY_COMPARE_WITH_TIMEOUT(w.linkState(), QStringLiteral("CONECTADO"), 8000);
+    }
+
+    // The port is closed under the old texts and the device on it found again under the new ones.
+    void switchingLanguageFindsTheDeviceAgain()
+    {
+        WindowOnDevice w;
+        QVERIFY(QFile::copy(QStringLiteral(QUELTA_LANGUAGE_MODULES_DIR "/quelta.ENU"),
+                            w.dir.filePath(QStringLiteral("quelta.ENU"))));
+        QVERIFY(w.open());
+        QTRY_COMPARE_WITH_TIMEOUT(w.linkState(), QStringLiteral("CONECTADO"), 5000);
+        SerialTransport &serial = w.shell->device().channel().serial();
+        const QString port = serial.portName();
+
+        w.find<QAction>(QStringLiteral("LanguageEnglish"))->trigger();
+        QCOMPARE(w.linkState(), QStringLiteral("SIN   CONEXION"));
+        QVERIFY(!w.shell->device().link().circuit);
+        QCOMPARE(serial.portName(), port);
+        QTRY_COMPARE_WITH_TIMEOUT(w.linkState(), QStringLiteral("CONECTADO"), 8000);
+        QCOMPARE(w.find<ui::StatusBarPanel>(QStringLiteral("SBEstatPanel0"))->drawnText(), QStringLiteral("CONNECTED"));
     }
 
     // The remote panel takes the session from the device on the port and gives it back: lit and
