@@ -70,6 +70,7 @@ void MqttTransport::close()
 {
     if (!client_.isConnected())
         return;
+    emit closing();
     Publica_MQTT(topicPublishCfg_, QStringLiteral("qz+cdp=*"));
     Publica_MQTT(topicPublishCfg_, QStringLiteral("qz+inf"));
     client_.disconnectFromBroker();

@@ -49,6 +49,8 @@ public:
 signals:
     // The device was asked for its version ("qz+ver"): supervision waits for the answer.
     void probeSent();
+    // The session is about to be closed: what must still reach the device goes out now.
+    void closing();
 
 private:
     QString topic(const char *prefix, const char *tail) const;

@@ -23,7 +23,8 @@ Telecontrol::Telecontrol(ProgramContext &context, DeviceSession &device, StatusS
     // The device is gone, by whichever way: the panel cannot be in telecontrol any longer.
     connect(&device.supervisor(), &LinkSupervisor::connectionEnded, &relay_, &TelecontrolRelay::closeClient);
     connect(&device, &DeviceSession::remoteSessionLost, &relay_, &TelecontrolRelay::closeClient);
-    connect(&device, &DeviceSession::localLinkSelected, &relay_, &TelecontrolRelay::closeClient);
+    // Closed while the session still stands, so that the panel is let out of telecontrol through it.
+    connect(&device.mqtt(), &MqttTransport::closing, &relay_, &TelecontrolRelay::closeClient);
     connect(&screens.decoder(), &StatusFrameDecoder::telecontrolDisconnectRequested, &relay_,
             &TelecontrolRelay::closeClient);
 }
