@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QTest>
@@ -33,6 +34,20 @@ void trigger(const test::WindowFixture &w, const QString &item)
 {
     w.find<QAction>(item)->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+}
+
+// For the record: the programming view in the language, when QUELTA_SCREENSHOTS names a folder.
+void saveScreenshot(test::WindowFixture &w, const QString &language)
+{
+    const QString shots = qEnvironmentVariable("QUELTA_SCREENSHOTS");
+    if (shots.isEmpty())
+        return;
+    w.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
+    QTest::qWait(50); // the first activation shows the status view
+    w.shell.context().views().setPanelmostrat(View::Programacio);
+    const QString name = QStringLiteral("main-window-%1.png").arg(language.toLower());
+    QVERIFY(w.window.grab().save(QDir(shots).filePath(name)));
 }
 
 QString tooltipOf(const test::WindowFixture &w, const char *name)
@@ -107,6 +122,7 @@ private slots:
         QCOMPARE(w.find<QComboBox>(QStringLiteral("CBHora"))->itemText(10), zone);
         QCOMPARE(w.shell.context().settings().values().idioma, stored);
         QVERIFY(w.find<QAction>(items.last())->isChecked());
+        saveScreenshot(w, stored);
     }
 
     // The three-letter module first, then the two-letter one; without either nothing changes.

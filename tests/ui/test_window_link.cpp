@@ -95,6 +95,27 @@ private slots:
         QCOMPARE(w.find<ui::StatusBarPanel>(QStringLiteral("SBEstatPanel0"))->drawnText(), QStringLiteral("CONNECTED"));
     }
 
+    // For the record: the service console beside the window while a read streams.
+    void screenshotOfTheConsoleDuringARead()
+    {
+        const QString shots = qEnvironmentVariable("QUELTA_SCREENSHOTS");
+        if (shots.isEmpty())
+            QSKIP("QUELTA_SCREENSHOTS is not set");
+        WindowOnDevice w;
+        QVERIFY(w.open());
+        QTRY_COMPARE_WITH_TIMEOUT(w.linkState(), QStringLiteral("CONECTADO"), 5000);
+        emit w.window->consoleToggleRequested();
+        auto *console = w.find(QStringLiteral("TFInfo"));
+        QTRY_VERIFY(console->isVisible());
+        console->resize(900, 520);
+        w.find<QToolButton>(QStringLiteral("BBProg"))->click();
+        const StatusBar &bar = w.shell->context().statusBar();
+        QTRY_VERIFY_WITH_TIMEOUT(bar.progressVisible() && bar.progress() >= 30, 10000);
+        QTest::qWait(150); // the console appends in batches
+        QVERIFY(console->grab().save(QDir(shots).filePath(QStringLiteral("console-during-read.png"))));
+        QVERIFY(w.window->grab().save(QDir(shots).filePath(QStringLiteral("window-during-read.png"))));
+    }
+
     // The remote panel takes the session from the device on the port and gives it back: lit and
     // offering "Desconectar" while the remote device is linked.
     void switchesToTheRemoteDeviceAndBack()

@@ -381,7 +381,7 @@ void TFPrincipalQueltaES::buildStatusBar()
 void TFPrincipalQueltaES::placeStatusBarItems()
 {
     const int lampTop = (kStatusBarHeight - StatusLamp::kSize) / 2;
-    const int rx = GetWidthText(statusPanels_[0]->text(), SBEstat_->font()) + StatusLamp::kSize + 10;
+    const int rx = GetWidthText(statusPanels_[0]->drawnText(), SBEstat_->font()) + StatusLamp::kSize + 10;
     ComLedRX_->move(rx, lampTop);
     ComLedTX_->move(rx + 20, lampTop);
     const int panel2 = kPanelWidths[0] + kPanelWidths[1];
