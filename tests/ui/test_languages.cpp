@@ -62,7 +62,8 @@ class TestLanguages : public QObject
     Q_OBJECT
 private slots:
     // A menu caption, a hint (its parameter number made again after the switch), a named string,
-    // a grid header, a standard dialog caption, a time-zone item and the stored language's name.
+    // a grid header, a standard dialog caption, a time-zone item, the stored language's name and
+    // a text of Qt's own dialogs.
     void textsFollowTheLanguage_data()
     {
         QTest::addColumn<QStringList>("items");
@@ -74,26 +75,27 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("zone");
         QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("qtSaveAs"); // Qt's own save dialog
         QTest::newRow("English") << QStringList{"LanguageEnglish"} << "Language"
                                  << "Identification\nName of the installation company" << "Parameter: 102"
                                  << "System start-up" << "Event type" << "WARNING!"
                                  << "(UTC+00:00) Dublin, Edinburgh, Lisbon, London, Reykjavik, Casablanca"
-                                 << "ENGLISH";
+                                 << "ENGLISH" << "Save As";
         QTest::newRow("French") << QStringList{"LanguageFrancais"} << "Langue"
                                 << "Identification\nNom de la société d'installation" << "Paramètre : 102"
                                 << "Démarrage du système" << "Type événement" << "ATTENTION !"
                                 << "(UTC+00:00) Dublin, Édimbourg, Lisbonne, Londres, Reykjavik, Casablanca"
-                                << "FRANCAIS";
+                                << "FRANCAIS" << "Enregistrer sous";
         QTest::newRow("Portuguese") << QStringList{"LanguagePortugues"} << "Idioma"
                                     << "Identificação\nNome da empresa instaladora" << "Parâmetro : 102"
                                     << "Início do sistema" << "Tipo evento" << "ATENÇÃO!"
                                     << "(UTC+00:00) Dublin, Edimburgo, Lisboa, Londres, Reiquiavique, Casablanca"
-                                    << "PORTUGUES";
+                                    << "PORTUGUES" << "Gravar Como";
         QTest::newRow("back to Spanish") << QStringList{"LanguageEnglish", "LanguageSpanish"} << "Idioma"
                                          << "Identificación\nNombre de la empresa instaladora" << "Parámetro : 102"
                                          << "Inicio del sistema" << "Tipo evento" << "¡ ATENCIÓN !"
                                          << "(UTC+00:00) Dublin, Edinburgh, Lisboa, London, Reykjavik, Casablanca"
-                                         << "SPANISH";
+                                         << "SPANISH" << "Guardar como";
     }
 
     void textsFollowTheLanguage()
@@ -107,6 +109,7 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QString, zone);
         QFETCH(QString, stored);
+        QFETCH(QString, qtSaveAs);
         test::WindowFixture w;
         installAllModules(w.dir);
         for (const QString &item : items)
@@ -121,6 +124,7 @@ private slots:
         QCOMPARE(dialog::atencio(), caption);
         QCOMPARE(w.find<QComboBox>(QStringLiteral("CBHora"))->itemText(10), zone);
         QCOMPARE(w.shell.context().settings().values().idioma, stored);
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Save As"), qtSaveAs);
         QVERIFY(w.find<QAction>(items.last())->isChecked());
         saveScreenshot(w, stored);
     }

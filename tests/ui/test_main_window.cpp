@@ -114,9 +114,10 @@ private slots:
         QCOMPARE(progress->width(), 400 - 200);
         QCOMPARE(h.find<QLabel>(QStringLiteral("LEstat"))->geometry(), progress->rect());
 
-        for (const QString &text : {QStringLiteral("SIN   CONEXION"), QStringLiteral("CONECTADO")}) {
-            state->setText(text);
-            h.window.placeStatusBarItems();
+        // After the state's text as drawn: the program's own words, shown in Spanish here.
+        for (const QString &text : {StatusBar::kSinConexio, StatusBar::kConectat}) {
+            h.shell.context().statusBar().showLinkState(text);
+            QCOMPARE(state->text(), text);
             const int rx = ui::GetWidthText(text, bar->font()) + ui::StatusLamp::kSize + 10;
             QCOMPARE(h.find<QWidget>(QStringLiteral("ComLedRX"))->x(), rx);
             QCOMPARE(h.find<QWidget>(QStringLiteral("ComLedTX"))->x(), rx + 20);
