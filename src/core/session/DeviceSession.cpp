@@ -147,9 +147,7 @@ void DeviceSession::startLink()
 
 void DeviceSession::openPortAndIdentify()
 {
-    channel_.serial().open();
-    channel_.sendIdentificationRequest();
-    supervisor_.startSupervision(100);
+    supervisor_.reopenAndIdentify(100);
 }
 
 void DeviceSession::close()
